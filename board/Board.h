@@ -1,0 +1,100 @@
+// The one board object: the engine's position plus everything that makes it a
+// game on screen: the record of turns, the turn flow, the view fields, the
+// game clock and the drawing into the board view window.
+#pragma once
+
+#include "Engine.h"
+
+#include <windows.h>
+
+#include <cstdint>
+#include <memory>
+
+// One turn: the human's move and the computer's reply. Stored as it stands,
+// 16 bytes, in saved games.
+struct TurnRecord {
+    uint32_t humanX;
+    uint32_t humanY;
+    uint32_t replyX;
+    uint32_t replyY;
+};
+
+// How DrawSquare paints one square.
+enum SquareStyle : int32_t {
+    Normal = 0,       // grey interior, fresh frame
+    WinningFive = 1,  // yellow interior
+    LastMove = 2,     // white interior
+    MarkOnly = 3,     // the mark alone, interior and frame untouched
+};
+
+// Menu command ids that the board greys and enables itself.
+enum : UINT {
+    BoardCmdNew = 40001,
+    BoardCmdUndo = 40003,
+    BoardCmdRedo = 40004,
+    BoardCmdHint = 40015,
+};
+
+class CBoard : public CEngine {
+public:
+    // Raised when a saved game's record cannot be replayed.
+    class ExOpen {};
+
+    // window is the board view; the board draws into it and greys the items
+    // of its parent's (the main window's) menu. Raises CEngine::ExMalloc.
+    CBoard(HWND window, uint32_t w, uint32_t h);
+    ~CBoard();
+    CBoard(const CBoard&) = delete;
+    CBoard& operator=(const CBoard&) = delete;
+
+    // Empties the board and the record for the current width and height.
+    // Raises CEngine::ExMalloc.
+    void Reset();
+    void FreeRecord();
+
+    // The square under a client pixel of the board view (no range check).
+    void CellFromPoint(int px, int py, uint32_t& column, uint32_t& row) const;
+    void ShowWinningFive();
+
+    // Plays one turn: the human's move at the pixel (or, with hint set, the
+    // engine's suggestion for the human), then at once the computer's reply.
+    void Play(int px, int py, bool hint);
+    void NewGame();
+    void Undo();
+    void Redo();
+
+    // Whether turn i holds the human's move / the computer's reply: every turn
+    // before the last does; the last one as its flags say.
+    bool HoldsHuman(int32_t i) const { return i < lastTurn || lastHasHuman; }
+    bool HoldsReply(int32_t i) const { return i < lastTurn || lastHasReply; }
+
+    // Drawing (BoardPaint.cpp).
+    void DrawFrame(HDC dc, uint32_t column, uint32_t row);
+    void DrawSquare(HDC dc, uint32_t column, uint32_t row, int32_t owner, int32_t style);
+    void Paint(HDC dc);
+
+    HWND window;
+    HPEN circlePen;
+    HPEN crossPen;
+    HPEN lightFramePen;
+    HPEN darkFramePen;
+    HBRUSH normalBrush;
+    HBRUSH lastMoveBrush;
+    HBRUSH winningBrush;
+    std::unique_ptr<TurnRecord[]> record;
+    int32_t currentTurn = -1;
+    int32_t lastTurn = -1;
+    int32_t lastHasHuman = 0;
+    int32_t lastHasReply = 0;
+    uint32_t scrollX = 0;
+    uint32_t scrollY = 0;
+    uint32_t visibleCols = 0;
+    uint32_t visibleRows = 0;
+    int32_t clock = 0;  // half-second ticks while InPlay
+
+    // Room of the record: enough turns for a full board.
+    uint32_t RecordRoom() const { return (width * height + 1) / 2; }
+
+private:
+    void EnableCommand(UINT id, bool enabled);
+};

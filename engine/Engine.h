@@ -1,0 +1,98 @@
+// The game engine: the board as cells and as every window of five squares
+// through them, kept exact stone by stone, and the computer's choice of move.
+// Plain standard C++: the same code runs in the game and in the brain program.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+// Who a stone, a cell or a five belongs to.
+enum Player : int32_t {
+    Human = 0, // crosses, moves first
+    Computer = 1, // circles
+    Nobody = 2, // an empty cell, or a five that is empty or blocked
+};
+
+enum GameState : int32_t {
+    NotStarted = 0,
+    InPlay = 1,
+    Won = 2,
+    BoardFull = 3,
+};
+
+struct Five;
+
+// One square of the board.
+struct Cell {
+    uint32_t x;
+    uint32_t y;
+    int32_t owner;
+    uint32_t fiveCount;
+    Five* fives[20]; // the first fiveCount, in enumeration order
+    uint32_t score[2]; // worth of this square to the human and to the computer
+};
+
+// One window of five consecutive squares along a row, a column or a diagonal.
+struct Five {
+    int32_t owner; // Human or Computer when only its stones lie here, else Nobody
+    int32_t count; // the owner's stones, 0..5; -1 when blocked by both sides
+    Cell* cells[5]; // in line order
+};
+
+class CEngine {
+public:
+    // Raised when Init cannot allocate the board.
+    class ExMalloc { };
+
+    CEngine();
+    ~CEngine();
+    CEngine(const CEngine&) = delete;
+    CEngine& operator=(const CEngine&) = delete;
+
+    // Builds the empty board for the current width and height (both at least
+    // 5), discarding any earlier position. Raises ExMalloc.
+    void Init();
+    // Releases the board; calling it again does nothing.
+    void Free();
+
+    // The cell at column x, row y; the caller keeps both on the board.
+    Cell* CellAt(uint32_t x, uint32_t y) const { return &cells[y * width + x]; }
+
+    // Adds delta (unsigned, so a "negative" delta wraps) to player p's score
+    // in each of the five's cells.
+    void AddScore(int32_t p, Five* f, uint32_t delta);
+    static int32_t Opponent(int32_t player);
+
+    // Puts p's stone on an empty cell and brings every five through it and
+    // every score in those fives up to date. The caller vouches the cell is empty.
+    void Place(int32_t p, Cell* c);
+    // Takes the stone off an occupied cell. Afterwards the engine is exactly as
+    // if that stone had never been placed.
+    void Remove(Cell* c);
+    // Sets Won (with winningFive) or BoardFull after a stone was placed.
+    void CheckOutcome();
+
+    // The square the engine plays for player p: a pure function of the position.
+    // Only asked while at least one cell is empty.
+    Cell* ChooseMove(int32_t p) const;
+
+    // The rules of the ladder, each returning an empty cell or nullptr.
+    Cell* FindFour(int32_t q) const;
+    Cell* FindSplitThree(int32_t q) const;
+    Cell* FindOpenThree(int32_t q) const;
+    Cell* FindBestThree(int32_t q) const;
+    Cell* BestCell(int32_t q) const;
+
+    uint32_t width = 0;
+    uint32_t height = 0;
+    std::unique_ptr<Cell[]> cells;
+    std::unique_ptr<Five[]> fives;
+    uint32_t numFives = 0;
+    uint32_t scoreTable[6];
+    Five* winningFive = nullptr;
+    uint32_t freeCells = 0;
+    int32_t state = NotStarted;
+
+private:
+    void AppendFive(Five* f, uint32_t x0, uint32_t y0, int dx, int dy);
+};

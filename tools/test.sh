@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds every tree and runs every test:
+#   build/native   g++ with AddressSanitizer and UndefinedBehaviorSanitizer
+#   build/windows  mingw-w64, tests run under Wine on a private Xvfb display
+#   build/release  optimised native build with the benchmarks
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+
+bash tools/setup.sh
+
+configure() {
+    local dir=$1
+    shift
+    cmake -S . -B "build/$dir" -G Ninja -DQUINTERRA_WERROR=ON "$@" >/dev/null
+}
+configure native -DCMAKE_BUILD_TYPE=Debug -DQUINTERRA_SANITIZE=ON
+configure windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DCMAKE_BUILD_TYPE=RelWithDebInfo
+configure release -DCMAKE_BUILD_TYPE=Release -DQUINTERRA_BENCH=ON
+
+for dir in native windows release; do
+    echo "== Building build/$dir"
+    cmake --build "build/$dir"
+done
+
+status=0
+echo "== Native tests"
+ctest --test-dir build/native --output-on-failure -j "$(nproc)" || status=1
+echo "== Release tests"
+ctest --test-dir build/release --output-on-failure || status=1
+# The Windows tests share one display and one Wine server: one at a time.
+echo "== Windows tests under Wine"
+ctest --test-dir build/windows --output-on-failure || status=1
+exit $status
