@@ -4,6 +4,7 @@
 #pragma once
 
 #include "Engine.h"
+#include "Gdi.h"
 
 #include <windows.h>
 
@@ -74,13 +75,13 @@ public:
     void Paint(HDC dc);
 
     HWND window;
-    HPEN circlePen;
-    HPEN crossPen;
-    HPEN lightFramePen;
-    HPEN darkFramePen;
-    HBRUSH normalBrush;
-    HBRUSH lastMoveBrush;
-    HBRUSH winningBrush;
+    GdiPen circlePen;
+    GdiPen crossPen;
+    GdiPen lightFramePen;
+    GdiPen darkFramePen;
+    GdiBrush normalBrush;
+    GdiBrush lastMoveBrush;
+    GdiBrush winningBrush;
     std::unique_ptr<TurnRecord[]> record;
     int32_t currentTurn = -1;
     int32_t lastTurn = -1;
@@ -96,5 +97,12 @@ public:
     uint32_t RecordRoom() const { return (width * height + 1) / 2; }
 
 private:
+    // Greys or enables an item of the main window's menu; quietly nothing
+    // when the view has no parent or the parent no menu.
     void EnableCommand(UINT id, bool enabled);
+    // Draws the stones that turn i holds, each with its player's mark.
+    void DrawTurn(HDC dc, int32_t i, int32_t style);
+    // Draws the squares of turn i's stones empty and grey.
+    void EraseTurn(HDC dc, int32_t i);
+    bool Visible(uint32_t column, uint32_t row) const;
 };

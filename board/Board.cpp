@@ -1,0 +1,67 @@
+// The board object's life: construction, the record of turns, the menu items
+// it keeps in step, and the mapping of view pixels to squares.
+#include "Board.h"
+
+#include <new>
+
+CBoard::CBoard(HWND view, uint32_t w, uint32_t h)
+    : window(view),
+      circlePen(CreatePen(PS_SOLID, 3, RGB(0, 0, 192))),
+      crossPen(CreatePen(PS_SOLID, 3, RGB(192, 0, 0))),
+      lightFramePen(CreatePen(PS_SOLID, 1, RGB(224, 224, 224))),
+      darkFramePen(CreatePen(PS_SOLID, 1, RGB(128, 128, 128))),
+      normalBrush(CreateSolidBrush(RGB(192, 192, 192))),
+      lastMoveBrush(CreateSolidBrush(RGB(255, 255, 255))),
+      winningBrush(CreateSolidBrush(RGB(255, 255, 0))),
+      visibleCols(w),
+      visibleRows(h)
+{
+    width = w;
+    height = h;
+    // Should Reset raise, the members built so far (pens, brushes, a record)
+    // and the engine's arrays are released as the exception leaves.
+    Reset();
+}
+
+CBoard::~CBoard()
+{
+    FreeRecord();
+    Free();
+}
+
+void CBoard::Reset()
+{
+    clock = 0;
+    Init();
+    FreeRecord();
+    // The record is empty before it is reallocated, so that a failed
+    // allocation leaves no turn pointing into a missing record.
+    currentTurn = lastTurn = -1;
+    lastHasHuman = lastHasReply = 0;
+    record.reset(new (std::nothrow) TurnRecord[RecordRoom()]);
+    if (!record)
+        throw ExMalloc();
+    EnableCommand(BoardCmdUndo, false);
+    EnableCommand(BoardCmdRedo, false);
+    EnableCommand(BoardCmdNew, false);
+    EnableCommand(BoardCmdHint, true);
+}
+
+void CBoard::FreeRecord()
+{
+    record.reset();
+}
+
+void CBoard::CellFromPoint(int px, int py, uint32_t& column, uint32_t& row) const
+{
+    column = (px > 0 ? uint32_t(px - 1) / 17 : 0) + scrollX;
+    row = (py > 0 ? uint32_t(py - 1) / 17 : 0) + scrollY;
+}
+
+void CBoard::EnableCommand(UINT id, bool enabled)
+{
+    HWND parent = window ? GetParent(window) : nullptr;
+    HMENU menu = parent ? GetMenu(parent) : nullptr;
+    if (menu)
+        EnableMenuItem(menu, id, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+}

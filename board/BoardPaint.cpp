@@ -1,0 +1,116 @@
+// Drawing the board: one raised 17 x 17 square at a time during play, and the
+// whole visible part through an off-screen bitmap for a paint request.
+#include "Board.h"
+
+namespace {
+
+const int SquarePixels = 17;
+
+void Line(HDC dc, int x0, int y0, int x1, int y1)
+{
+    MoveToEx(dc, x0, y0, nullptr);
+    LineTo(dc, x1, y1);
+}
+
+} // namespace
+
+bool CBoard::Visible(uint32_t column, uint32_t row) const
+{
+    return column >= scrollX && column - scrollX < visibleCols && row >= scrollY
+        && row - scrollY < visibleRows;
+}
+
+void CBoard::DrawFrame(HDC dc, uint32_t column, uint32_t row)
+{
+    if (!Visible(column, row))
+        return;
+    const int x = SquarePixels * int(column - scrollX) + 1;
+    const int y = SquarePixels * int(row - scrollY) + 1;
+    {
+        Selection pen(dc, lightFramePen.get());
+        Line(dc, x, y, x + 16, y);
+        Line(dc, x, y, x, y + 16);
+    }
+    {
+        // The dark lines run one pixel further than the light ones and so
+        // take the top-right and bottom-left corners.
+        Selection pen(dc, darkFramePen.get());
+        Line(dc, x + 16, y + 16, x - 1, y + 16);
+        Line(dc, x + 16, y + 16, x + 16, y - 1);
+    }
+    Selection pen(dc, GetStockObject(WHITE_PEN));
+    Line(dc, x, y, x + 4, y);
+    Line(dc, x, y, x, y + 4);
+}
+
+void CBoard::DrawSquare(HDC dc, uint32_t column, uint32_t row, int32_t owner, int32_t style)
+{
+    if (!Visible(column, row))
+        return;
+    const int x0 = SquarePixels * int(column - scrollX);
+    const int y0 = SquarePixels * int(row - scrollY);
+
+    HBRUSH brush = normalBrush.get();
+    if (style == WinningFive)
+        brush = winningBrush.get();
+    else if (style == LastMove)
+        brush = lastMoveBrush.get();
+    // The brush stays selected for the circle, so that its inside takes the
+    // square's colour; a mark alone keeps whatever brush the context holds.
+    Selection fill(dc, style == MarkOnly ? nullptr : brush);
+    if (style != MarkOnly) {
+        {
+            Selection noOutline(dc, GetStockObject(NULL_PEN));
+            Rectangle(dc, x0 + 2, y0 + 2, x0 + 18, y0 + 18);
+        }
+        // The frame covers whatever the fill touched beyond the interior.
+        DrawFrame(dc, column, row);
+    }
+
+    if (owner == Human) {
+        Selection pen(dc, crossPen.get());
+        Line(dc, x0 + 2, y0 + 2, x0 + 15, y0 + 15);
+        Line(dc, x0 + 2, y0 + 15, x0 + 15, y0 + 2);
+    } else if (owner == Computer) {
+        Selection pen(dc, circlePen.get());
+        Ellipse(dc, x0 + 2, y0 + 2, x0 + 16, y0 + 16);
+    }
+}
+
+void CBoard::Paint(HDC dc)
+{
+    RECT client = {};
+    GetClientRect(window, &client);
+    const int wc = client.right;
+    const int hc = client.bottom;
+
+    MemoryDC memory;
+    GdiBitmap bitmap(CreateCompatibleBitmap(dc, wc + 1, hc + 1));
+    if (!memory.get() || !bitmap.get())
+        return; // nothing to draw into; the window keeps its old picture
+    HDC m = memory.get();
+    Selection target(m, bitmap.get());
+
+    Selection noOutline(m, GetStockObject(NULL_PEN));
+    Selection grey(m, normalBrush.get());
+    Rectangle(m, 0, 0, wc, hc);
+    {
+        Selection pen(m, darkFramePen.get());
+        Line(m, 0, 0, wc + 1, 0);
+        Line(m, 0, 0, 0, hc + 1);
+    }
+
+    for (uint32_t r = scrollY; r - scrollY < visibleRows; ++r)
+        for (uint32_t c = scrollX; c - scrollX < visibleCols; ++c)
+            DrawFrame(m, c, r);
+
+    for (int32_t i = 0; i <= currentTurn; ++i)
+        DrawTurn(m, i, MarkOnly);
+    if (winningFive)
+        for (Cell* c : winningFive->cells)
+            DrawSquare(m, c->x, c->y, c->owner, WinningFive);
+    if (currentTurn >= 0)
+        DrawTurn(m, currentTurn, LastMove);
+
+    BitBlt(dc, 0, 0, wc + 1, hc + 1, m, 0, 0, SRCCOPY);
+}

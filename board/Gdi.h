@@ -1,0 +1,85 @@
+// Owners for the GDI handles the board takes, so that every pen, brush,
+// bitmap and device context is given back on every path out of a function.
+#pragma once
+
+#include <windows.h>
+
+// A pen, brush or bitmap that is deleted with its owner.
+template <class Handle>
+class GdiObject {
+public:
+    GdiObject() = default;
+    explicit GdiObject(Handle h) : handle(h) {}
+    ~GdiObject()
+    {
+        if (handle)
+            DeleteObject(handle);
+    }
+    GdiObject(const GdiObject&) = delete;
+    GdiObject& operator=(const GdiObject&) = delete;
+
+    Handle get() const { return handle; }
+
+private:
+    Handle handle = nullptr;
+};
+
+using GdiPen = GdiObject<HPEN>;
+using GdiBrush = GdiObject<HBRUSH>;
+using GdiBitmap = GdiObject<HBITMAP>;
+
+// The client-area context of a window, released on scope exit. A board
+// without a window gets no context, and drawing on it does nothing.
+class WindowDC {
+public:
+    explicit WindowDC(HWND w) : window(w), dc(w ? GetDC(w) : nullptr) {}
+    ~WindowDC()
+    {
+        if (dc)
+            ReleaseDC(window, dc);
+    }
+    WindowDC(const WindowDC&) = delete;
+    WindowDC& operator=(const WindowDC&) = delete;
+
+    HDC get() const { return dc; }
+
+private:
+    HWND window;
+    HDC dc;
+};
+
+// A memory context compatible with the screen, deleted on scope exit.
+class MemoryDC {
+public:
+    MemoryDC() : dc(CreateCompatibleDC(nullptr)) {}
+    ~MemoryDC()
+    {
+        if (dc)
+            DeleteDC(dc);
+    }
+    MemoryDC(const MemoryDC&) = delete;
+    MemoryDC& operator=(const MemoryDC&) = delete;
+
+    HDC get() const { return dc; }
+
+private:
+    HDC dc;
+};
+
+// Selects an object into a context and puts the previous one back on scope
+// exit, so that nothing of ours stays selected when it is deleted.
+class Selection {
+public:
+    Selection(HDC d, HGDIOBJ object) : dc(d), previous(d && object ? SelectObject(d, object) : nullptr) {}
+    ~Selection()
+    {
+        if (previous)
+            SelectObject(dc, previous);
+    }
+    Selection(const Selection&) = delete;
+    Selection& operator=(const Selection&) = delete;
+
+private:
+    HDC dc;
+    HGDIOBJ previous;
+};
