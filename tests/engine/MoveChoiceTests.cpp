@@ -1,4 +1,5 @@
 // The engine's choice of move, by known positions and against the rule ladder.
+#include "engine/Ladder.h"
 #include "engine/Recount.h"
 
 #include <doctest/doctest.h>
@@ -7,23 +8,6 @@
 #include <vector>
 
 namespace {
-
-// The ladder spelled out rule by rule: ChooseMove must always agree with it.
-Cell* Ladder(const CEngine& e, int32_t p)
-{
-    const int32_t o = CEngine::Opponent(p);
-    using Rule = Cell* (CEngine::*)(int32_t) const;
-    for (Rule rule :
-        {&CEngine::FindFour, &CEngine::FindSplitThree, &CEngine::FindOpenThree, &CEngine::FindBestThree})
-        for (int32_t q : {p, o})
-            if (Cell* c = (e.*rule)(q))
-                return c;
-    Cell* a = e.BestCell(p);
-    Cell* d = e.BestCell(o);
-    if (!a || !d)
-        return a ? a : d;
-    return a->score[p] >= d->score[o] ? a : d;
-}
 
 std::string Reply(const std::vector<Stone>& stones, int32_t p = Computer)
 {

@@ -6,7 +6,9 @@ std::string Where(const Cell* c)
 {
     if (!c)
         return "none";
-    return "(" + std::to_string(c->x) + "," + std::to_string(c->y) + ")";
+    std::ostringstream out;
+    out << '(' << c->x << ',' << c->y << ')';
+    return out.str();
 }
 
 void InitBoard(CEngine& e, uint32_t w, uint32_t h)
