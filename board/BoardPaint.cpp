@@ -91,9 +91,13 @@ void CBoard::Paint(HDC dc)
     HDC m = memory.get();
     Selection target(m, bitmap.get());
 
+    // Without an outline a rectangle fills up to two pixels short of its right
+    // and bottom bounds; these bounds make the whole bitmap grey, so that a
+    // view wider than its visible squares (while it is being resized) shows
+    // no stray line of unpainted bitmap at its right and bottom edges.
     Selection noOutline(m, GetStockObject(NULL_PEN));
     Selection grey(m, normalBrush.get());
-    Rectangle(m, 0, 0, wc, hc);
+    Rectangle(m, 0, 0, wc + 2, hc + 2);
     {
         Selection pen(m, darkFramePen.get());
         Line(m, 0, 0, wc + 1, 0);
