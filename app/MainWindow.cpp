@@ -1,0 +1,210 @@
+#include "MainWindow.h"
+
+#include "BoardView.h"
+#include "Commands.h"
+#include "Shell.h"
+#include "StatusPanel.h"
+#include "Toolbar.h"
+#include "WindowFitting.h"
+#include "resource.h"
+
+#include <windowsx.h>
+
+namespace {
+
+const wchar_t MainClass[] = L"Quinterra";
+const wchar_t ToolbarClass[] = L"Quinterra_Toolbar";
+const wchar_t BoardClass[] = L"Quinterra_Board";
+const wchar_t StatusClass[] = L"Quinterra_Status";
+
+const DWORD MainStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+const DWORD PanelStyle = WS_CHILD | WS_VISIBLE;
+const DWORD BoardStyle = WS_CHILD | WS_VISIBLE | WS_HSCROLL | WS_VSCROLL;
+
+// All four classes look alike apart from their procedure. Registering a
+// class twice (a second start in the same process, as the tests do) is fine.
+bool RegisterWindowClass(HINSTANCE instance, const wchar_t* name, WNDPROC procedure)
+{
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.style = CS_HREDRAW | CS_VREDRAW;
+    wc.lpfnWndProc = procedure;
+    wc.hInstance = instance;
+    wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_QUINTERRA));
+    wc.hIconSm = wc.hIcon;
+    wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
+    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH));
+    wc.lpszClassName = name;
+    return RegisterClassExW(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+}
+
+void OnCreate(HWND window)
+{
+    shell.mainWindow = window;
+    shell.filePath[0] = L'\0';
+    shell.nameOffset = 0;
+    shell.timerId = SetTimer(window, 1, 500, nullptr);
+    RECT outer{};
+    RECT client{};
+    GetWindowRect(window, &outer);
+    GetClientRect(window, &client);
+    shell.frameWidth = (outer.right - outer.left) - (client.right - client.left);
+    shell.frameHeight = (outer.bottom - outer.top) - (client.bottom - client.top);
+}
+
+void OnDestroy(HWND window)
+{
+    PostQuitMessage(0);
+    DestroyBoard();
+    WinHelpA(window, "quinterra.hlp", HELP_QUIT, 0);
+    KillTimer(window, shell.timerId);
+}
+
+LRESULT HandleMainMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_CREATE:
+        OnCreate(window);
+        return 0;
+    case WM_DESTROY:
+        OnDestroy(window);
+        return 0;
+    case WM_SIZE:
+        if (wParam == SIZE_RESTORED || wParam == SIZE_MAXIMIZED)
+            OnSize(wParam == SIZE_MAXIMIZED);
+        return 0;
+    case WM_ACTIVATE:
+        OnActivate(LOWORD(wParam));
+        return 0;
+    case WM_PAINT:
+        OnMainPaint(window);
+        return 0;
+    case WM_GETMINMAXINFO:
+        OnGetMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lParam));
+        return 0;
+    case WM_COMMAND:
+        OnCommand(LOWORD(wParam));
+        return 0;
+    case WM_TIMER:
+        OnTimer();
+        return 0;
+    case WM_SIZING:
+        OnSizing(int(wParam), *reinterpret_cast<RECT*>(lParam));
+        return 0;
+    case WM_EXITSIZEMOVE:
+        OnExitSizeMove(window);
+        return 0;
+    default:
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+}
+
+// Creates one child of the main window at its start-up place and size.
+HWND CreatePanel(const wchar_t* className, DWORD style, int x, int y, int width, int height)
+{
+    RECT r{0, 0, width, height};
+    AdjustWindowRect(&r, style, FALSE);
+    return CreateWindowExW(0, className, L"", style, x, y, r.right - r.left, r.bottom - r.top, shell.mainWindow,
+                           nullptr, shell.instance, nullptr);
+}
+
+}  // namespace
+
+LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    // An exception must not unwind through the system's message dispatch.
+    try {
+        return HandleMainMessage(window, message, wParam, lParam);
+    } catch (const CEngine::ExMalloc&) {
+        AbandonGame();
+        return 0;
+    }
+}
+
+bool CreateMainWindow(HINSTANCE instance, int show)
+{
+    shell.instance = instance;
+    int vsw = GetSystemMetrics(SM_CXVSCROLL);
+    int hsh = GetSystemMetrics(SM_CYHSCROLL);
+    // Creation sizes for 20 x 20 squares; the first showing fits them exactly.
+    int boardRight = vsw + 341;
+    int boardBottom = hsh + 341;
+    RECT mainRect{0, 0, boardRight, boardBottom + 19 + 31 + 2};
+    AdjustWindowRect(&mainRect, MainStyle, TRUE);
+
+    if (!RegisterWindowClass(instance, MainClass, MainWindowProc))
+        return false;
+    FormatMainTitle(20, 20, false);
+    HMENU menu = LoadMenuW(instance, MAKEINTRESOURCEW(IDR_MAINMENU));
+    HWND main = CreateWindowExW(0, MainClass, shell.title, MainStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+                                mainRect.right - mainRect.left + 1, mainRect.bottom - mainRect.top + 1, nullptr,
+                                menu, instance, nullptr);
+    if (!main) {
+        if (menu)
+            DestroyMenu(menu);
+        return false;
+    }
+    shell.mainWindow = main;
+
+    bool made = RegisterWindowClass(instance, ToolbarClass, ToolbarProc) &&
+                (shell.toolbar = CreatePanel(ToolbarClass, PanelStyle, 0, 0, boardRight, 31)) != nullptr &&
+                RegisterWindowClass(instance, BoardClass, BoardViewProc) &&
+                (shell.boardView = CreatePanel(BoardClass, BoardStyle, 0, 32, boardRight + 1, boardBottom + 1)) !=
+                    nullptr &&
+                RegisterWindowClass(instance, StatusClass, StatusPanelProc) &&
+                (shell.status = CreatePanel(StatusClass, PanelStyle, 0, hsh + 374, boardRight + 1, 20)) != nullptr;
+    if (!made || !shell.board) {
+        DestroyWindow(main);
+        shell.mainWindow = shell.toolbar = shell.boardView = shell.status = nullptr;
+        return false;
+    }
+
+    shell.accelerators = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDR_ACCELERATORS));
+    ShowWindow(main, show);
+    UpdateWindow(main);
+    return true;
+}
+
+bool TranslateCommandKey(MSG& message)
+{
+    return shell.accelerators && TranslateAcceleratorW(shell.mainWindow, shell.accelerators, &message);
+}
+
+int RunMessageLoop()
+{
+    MSG message{};
+    BOOL got;
+    while ((got = GetMessageW(&message, nullptr, 0, 0)) != 0) {
+        if (got == -1)
+            return 1;
+        if (!TranslateCommandKey(message)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    }
+    return int(message.wParam);
+}
+
+int RunGame(HINSTANCE instance, int show)
+{
+    try {
+        if (!CreateMainWindow(instance, show)) {
+            if (shell.outOfMemory)
+                ReportOutOfMemory(nullptr);
+            else
+                MessageBoxW(nullptr, L"Okno hry se nepodařilo vytvořit.", L"Chyba", MB_OK | MB_ICONERROR);
+            return 1;
+        }
+        int code = RunMessageLoop();
+        // Exit leaves the window standing (only its shutdown steps ran).
+        if (IsWindow(shell.mainWindow))
+            DestroyWindow(shell.mainWindow);
+        return shell.outOfMemory ? 1 : code;
+    } catch (const CEngine::ExMalloc&) {
+        DestroyBoard();
+        ReportOutOfMemory(nullptr);
+        if (IsWindow(shell.mainWindow))
+            DestroyWindow(shell.mainWindow);
+        return 1;
+    }
+}

@@ -1,0 +1,88 @@
+// The process-wide state of the program and the few operations on the main
+// window that every part of the shell and the panels uses. One thread owns
+// all of it; there is exactly one Shell, `shell`.
+#pragma once
+
+#include "Board.h"
+#include "Fitting.h"
+
+#include <windows.h>
+
+#include <cstdint>
+#include <memory>
+
+struct Shell {
+    HINSTANCE instance = nullptr;
+    HWND mainWindow = nullptr;
+    HWND toolbar = nullptr;
+    HWND boardView = nullptr;
+    HWND status = nullptr;
+    HACCEL accelerators = nullptr;
+
+    // The one board object: built by the board view, destroyed once at the end.
+    std::unique_ptr<CBoard> board;
+
+    UINT_PTR timerId = 0;
+
+    // Frame allowance of the main window, measured at its creation:
+    // outer minus client size; the height includes the menu bar.
+    int frameWidth = 0;
+    int frameHeight = 0;
+
+    // Squares the window shows, as last fitted; also the first board's size.
+    uint32_t fitCols = 20;
+    uint32_t fitRows = 20;
+
+    // Scroll origin kept while the window is maximised.
+    uint32_t savedScrollX = 0;
+    uint32_t savedScrollY = 0;
+    bool originSaved = false;
+
+    // A frame drag (or the first showing) is in progress, and it changed the
+    // square counts: the main window repaints when the drag ends.
+    bool sizing = false;
+    bool sizeChanged = false;
+
+    // Current saved-game file; nameOffset 0 means none is known.
+    wchar_t filePath[260] = {};
+    uint16_t nameOffset = 0;
+
+    wchar_t title[300] = {};
+
+    // 1-based square under the pointer, written by the board view.
+    struct {
+        int32_t col = 0;
+        int32_t row = 0;
+    } pointerSquare;
+    bool mainWindowActive = true;
+    bool pointerOverBoard = false;
+
+    // Set once the board could not get its memory; the run then ends.
+    bool outOfMemory = false;
+
+    // Called after the board object is destroyed (tests count destructions).
+    void (*boardDestroyed)() = nullptr;
+};
+
+extern Shell shell;
+
+// Destroys the board object, if there is one, and clears the reference.
+void DestroyBoard();
+
+// The frame allowance and the current scroll bar sizes.
+FrameMetrics CurrentFrameMetrics();
+// Size of the desktop's client area.
+PixelSize DesktopSize();
+
+// Applies an outer size (and, with move, a position) to the main window and
+// lays the toolbar, board view and status panel out inside it.
+void LayoutMainWindow(int x, int y, int width, int height, bool move);
+
+// "Quinterra [WxH]", with the current file's name when withFileName is set.
+void FormatMainTitle(uint32_t width, uint32_t height, bool withFileName);
+void SetMainTitle(HWND window, uint32_t width, uint32_t height, bool withFileName);
+
+// The board ran out of memory: the game cannot go on. Tells the player and
+// closes the main window, which ends the message loop.
+void AbandonGame();
+void ReportOutOfMemory(HWND owner);

@@ -1,0 +1,16 @@
+// The main window's handlers that keep it an exact fit for whole squares.
+#pragma once
+
+#include <windows.h>
+
+// WM_SIZE of kind restored (maximised false) or maximised.
+void OnSize(bool maximised);
+// WM_SIZING: snaps the drag rectangle in place.
+void OnSizing(int edge, RECT& drag);
+void OnExitSizeMove(HWND window);
+// WM_PAINT of the main window: a placeholder cross wherever no child covers it.
+void OnMainPaint(HWND window);
+void OnGetMinMaxInfo(MINMAXINFO& info);
+
+// Sets both scroll bars of the board view to the board's view fields.
+void SetScrollPages();

@@ -1,0 +1,166 @@
+#include "BoardView.h"
+
+#include "Commands.h"
+#include "Gdi.h"
+#include "Scrolling.h"
+#include "Shell.h"
+#include "StatusPanel.h"
+#include "Toolbar.h"
+#include "resource.h"
+
+#include <windowsx.h>
+
+namespace {
+
+// The square under a pixel, if it is on the board. While the window is being
+// resized the client area can reach past the last square; such a pixel names
+// no square at all.
+bool SquareAt(const CBoard& board, int x, int y, uint32_t& col, uint32_t& row)
+{
+    board.CellFromPoint(x, y, col, row);
+    return col < board.width && row < board.height;
+}
+
+bool OnCreate(HWND window)
+{
+    shell.boardView = window;
+    try {
+        shell.board = std::make_unique<CBoard>(window, shell.fitCols, shell.fitRows);
+    } catch (const CEngine::ExMalloc&) {
+        // Refusing the creation makes start-up fail cleanly, with no board.
+        shell.outOfMemory = true;
+        return false;
+    }
+    const CBoard& board = *shell.board;
+    SCROLLINFO info{};
+    info.cbSize = sizeof info;
+    info.fMask = SIF_ALL | SIF_DISABLENOSCROLL;
+    info.nMax = int(board.width) - 1;
+    info.nPage = board.visibleCols;
+    info.nPos = int(board.scrollX);
+    SetScrollInfo(window, SB_HORZ, &info, TRUE);
+    info.nMax = int(board.height) - 1;
+    info.nPage = board.visibleRows;
+    info.nPos = int(board.scrollY);
+    SetScrollInfo(window, SB_VERT, &info, TRUE);
+    return true;
+}
+
+void OnPaint(HWND window)
+{
+    PaintSession paint(window);
+    if (shell.board)
+        shell.board->Paint(paint.dc());
+}
+
+void OnMouseMove(int x, int y)
+{
+    if (!shell.board)
+        return;
+    shell.pointerSquare.col = x / 17 + int32_t(shell.board->scrollX) + 1;
+    shell.pointerSquare.row = y / 17 + int32_t(shell.board->scrollY) + 1;
+    DrawCoordinates();
+}
+
+void OnContextMenu(HWND window, int x, int y)
+{
+    MenuHandle menu(BuildBoardMenu(shell.board.get(), x, y));
+    if (!menu.get())
+        return;
+    POINT at{x, y};
+    ClientToScreen(window, &at);
+    UINT flags = TPM_LEFTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON | TPM_RETURNCMD;
+    int chosen = TrackPopupMenu(menu.get(), flags, at.x, at.y, 0, shell.mainWindow, nullptr);
+    if (chosen == IDM_PLACE_MARK)
+        PlayAt(x, y);
+    else if (chosen == IDM_SETTINGS)
+        CmdSettings();
+}
+
+LRESULT HandleBoardMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_CREATE:
+        return OnCreate(window) ? 0 : -1;
+    case WM_DESTROY:
+        DestroyBoard();
+        return 0;
+    case WM_PAINT:
+        OnPaint(window);
+        return 0;
+    case WM_HSCROLL:
+        ScrollView(SB_HORZ, LOWORD(wParam), short(HIWORD(wParam)));
+        return 0;
+    case WM_VSCROLL:
+        ScrollView(SB_VERT, LOWORD(wParam), short(HIWORD(wParam)));
+        return 0;
+    case WM_MOUSEMOVE:
+        OnMouseMove(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+        return 0;
+    case WM_LBUTTONDOWN:
+        PlayAt(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+        return 0;
+    case WM_RBUTTONDOWN:
+        OnContextMenu(window, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+        return 0;
+    default:
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+}
+
+}  // namespace
+
+LRESULT CALLBACK BoardViewProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    try {
+        return HandleBoardMessage(window, message, wParam, lParam);
+    } catch (const CEngine::ExMalloc&) {
+        AbandonGame();
+        return 0;
+    }
+}
+
+HMENU BuildBoardMenu(const CBoard* board, int x, int y)
+{
+    HMENU menu = CreatePopupMenu();
+    if (!menu)
+        return nullptr;
+    bool canPlace = false;
+    uint32_t col = 0;
+    uint32_t row = 0;
+    if (board && (board->state == NotStarted || board->state == InPlay) && SquareAt(*board, x, y, col, row))
+        canPlace = board->CellAt(col, row)->owner == Nobody;
+    AppendMenuW(menu, MF_STRING | (canPlace ? MF_ENABLED : MF_GRAYED), IDM_PLACE_MARK, L"Umístit značku");
+    AppendMenuW(menu, MF_STRING, IDM_SETTINGS, L"Nastavení...");
+    if (canPlace)
+        SetMenuDefaultItem(menu, IDM_PLACE_MARK, FALSE);
+    return menu;
+}
+
+void PlayAt(int x, int y)
+{
+    uint32_t col = 0;
+    uint32_t row = 0;
+    if (shell.board && SquareAt(*shell.board, x, y, col, row))
+        shell.board->Play(x, y, false);
+    RefreshPanels();
+}
+
+void ScrollView(int bar, int request, int thumb)
+{
+    if (!shell.board)
+        return;
+    CBoard& board = *shell.board;
+    bool across = bar == SB_HORZ;
+    uint32_t& origin = across ? board.scrollX : board.scrollY;
+    ScrollStep step =
+        ScrollAxis(request, thumb, origin, across ? board.visibleCols : board.visibleRows, across ? board.width : board.height);
+    origin = step.origin;
+    if (step.repaint)
+        InvalidateRect(shell.boardView, nullptr, FALSE);
+    SCROLLINFO info{};
+    info.cbSize = sizeof info;
+    info.fMask = SIF_POS | SIF_DISABLENOSCROLL;
+    info.nPos = int(origin);
+    SetScrollInfo(shell.boardView, bar, &info, TRUE);
+}

@@ -1,0 +1,19 @@
+// The board view: the child window in which the board is shown and played.
+#pragma once
+
+#include "Board.h"
+
+#include <windows.h>
+
+LRESULT CALLBACK BoardViewProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// The context menu for a click at a client pixel: "Umístit značku" (bold,
+// enabled only on a free square of a game that is not over) and
+// "Nastavení...". The caller destroys it. board may be null.
+HMENU BuildBoardMenu(const CBoard* board, int x, int y);
+
+// The human's move at a client pixel, as a left click plays it.
+void PlayAt(int x, int y);
+
+// One scroll request on one bar (SB_HORZ or SB_VERT).
+void ScrollView(int bar, int request, int thumb);
