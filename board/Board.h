@@ -5,20 +5,12 @@
 
 #include "Engine.h"
 #include "Gdi.h"
+#include "TurnRecord.h"
 
 #include <windows.h>
 
 #include <cstdint>
 #include <memory>
-
-// One turn: the human's move and the computer's reply. Stored as it stands,
-// 16 bytes, in saved games.
-struct TurnRecord {
-    uint32_t humanX;
-    uint32_t humanY;
-    uint32_t replyX;
-    uint32_t replyY;
-};
 
 // How DrawSquare paints one square.
 enum SquareStyle : int32_t {
