@@ -21,17 +21,10 @@ bool SquareAt(const CBoard& board, int x, int y, uint32_t& col, uint32_t& row)
     return col < board.width && row < board.height;
 }
 
-bool OnCreate(HWND window)
+// Range, page and position of both bars at once; bars that have nothing to
+// scroll are shown disabled rather than hidden.
+void SetUpScrollBars(HWND window, const CBoard& board)
 {
-    shell.boardView = window;
-    try {
-        shell.board = std::make_unique<CBoard>(window, shell.fitCols, shell.fitRows);
-    } catch (const CEngine::ExMalloc&) {
-        // Refusing the creation makes start-up fail cleanly, with no board.
-        shell.outOfMemory = true;
-        return false;
-    }
-    const CBoard& board = *shell.board;
     SCROLLINFO info{};
     info.cbSize = sizeof info;
     info.fMask = SIF_ALL | SIF_DISABLENOSCROLL;
@@ -43,6 +36,19 @@ bool OnCreate(HWND window)
     info.nPage = board.visibleRows;
     info.nPos = int(board.scrollY);
     SetScrollInfo(window, SB_VERT, &info, TRUE);
+}
+
+bool OnCreate(HWND window)
+{
+    shell.boardView = window;
+    try {
+        shell.board = std::make_unique<CBoard>(window, shell.fitCols, shell.fitRows);
+    } catch (const CEngine::ExMalloc&) {
+        // Refusing the creation makes start-up fail cleanly, with no board.
+        shell.outOfMemory = true;
+        return false;
+    }
+    SetUpScrollBars(window, *shell.board);
     return true;
 }
 
@@ -118,6 +124,16 @@ LRESULT CALLBACK BoardViewProc(HWND window, UINT message, WPARAM wParam, LPARAM 
         AbandonGame();
         return 0;
     }
+}
+
+void InstallBoard(std::unique_ptr<CBoard> board)
+{
+    DestroyBoard();
+    shell.board = std::move(board);
+    if (!shell.board)
+        return;
+    SetUpScrollBars(shell.boardView, *shell.board);
+    InvalidateRect(shell.boardView, nullptr, FALSE);
 }
 
 HMENU BuildBoardMenu(const CBoard* board, int x, int y)

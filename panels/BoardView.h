@@ -5,7 +5,13 @@
 
 #include <windows.h>
 
+#include <memory>
+
 LRESULT CALLBACK BoardViewProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Makes board the current board (destroying the one before) and sets the
+// scroll bars up for it. The board must draw into the board view.
+void InstallBoard(std::unique_ptr<CBoard> board);
 
 // The context menu for a click at a client pixel: "Umístit značku" (bold,
 // enabled only on a free square of a game that is not over) and
