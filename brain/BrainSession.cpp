@@ -151,7 +151,7 @@ void CBrainSession::Command(std::string_view line, std::ostream& out)
     } else if (is("INFO")) {
         // No setting changes the engine's play; an INFO needs only its key.
         if (args.empty())
-            Error(out, "INFO needs a key and a value");
+            Error(out, "INFO needs a key");
     } else if (is("ABOUT")) {
         if (noArgs())
             Say(out, "name=\"Quinterra\", version=\"" QUINTERRA_VERSION "\", country=\"CZ\"");
@@ -165,7 +165,8 @@ void CBrainSession::Command(std::string_view line, std::ostream& out)
 void CBrainSession::Start(uint32_t width, uint32_t height, std::ostream& out)
 {
     if (width < minSize || width > maxSize || height < minSize || height > maxSize) {
-        Error(out, "unsupported board size " + std::to_string(width) + "x" + std::to_string(height) + ": each side "
+        Error(out,
+            "unsupported board size " + std::to_string(width) + "x" + std::to_string(height) + ": each side "
                 + std::to_string(minSize) + " to " + std::to_string(maxSize));
         return;
     }
@@ -257,7 +258,7 @@ void CBrainSession::Board(std::string_view args, std::ostream& out)
 void CBrainSession::BoardLine(std::string_view line, std::ostream& out)
 {
     const std::string_view text = TrimBlanks(line);
-    if (SameWord(text, "END")) {
+    if (SameWord(SplitCommand(text).word, "END")) {
         ended = true;
         return;
     }

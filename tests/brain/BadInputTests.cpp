@@ -73,9 +73,9 @@ TEST_CASE("blank lines and INFO lines draw no answer and change nothing")
     Session(plain, opening);
     CBrainSession s;
     Session(s, opening);
-    for (const char* quiet : {"", "   ", "\t", "INFO timeout_turn 5000", "INFO timeout_match 0", "INFO max_memory 0",
-             "INFO time_left 2147483647", "INFO game_type 1", "INFO rule 1", "INFO folder C:\\tmp", "info evaluate 1,1",
-             "INFO unheard_of_key"}) {
+    for (const char* quiet : {"", "   ", "\t", "INFO timeout_turn 5000", "INFO timeout_match 0",
+             "INFO max_memory 0", "INFO time_left 2147483647", "INFO game_type 1", "INFO rule 1",
+             "INFO folder C:\\tmp", "info evaluate 1,1", "INFO folder", "INFO unheard_of_key"}) {
         CAPTURE(quiet);
         CHECK(Ask(s, quiet) == "");
     }

@@ -42,7 +42,8 @@ TEST_CASE("a bad BOARD line gets its own ERROR and is left out; the rest of the 
         CAPTURE(bad);
         CHECK(StartsWith(Ask(s, bad), "ERROR BOARD line"));
     }
-    CHECK(Ask(s, std::string(CBrainSession::maxLineLength + 1, '1')) == "ERROR line too long: at most 1000 characters");
+    CHECK(Ask(s, std::string(CBrainSession::maxLineLength + 1, '1'))
+        == "ERROR line too long: at most 1000 characters");
     CHECK(Ask(s, "11,11,1") == "");
     CHECK(Ask(s, "DONE") == EngineReply(20, 20, {{10, 10, Human}, {11, 11, Computer}}));
     CHECK(s.Game()->freeCells == 400 - 3);
@@ -54,7 +55,7 @@ TEST_CASE("a bad BOARD line gets its own ERROR and is left out; the rest of the 
     CHECK(Stones(*s.Game()) == before);
 
     // END inside a BOARD block still ends the brain.
-    CHECK(Session(s, {"BOARD", "1,1,1", "END", "DONE"}).empty());
+    CHECK(Session(s, {"BOARD", "1,1,1", "End now", "DONE"}).empty());
     CHECK(s.Ended());
 }
 
@@ -82,7 +83,8 @@ TEST_CASE("the manager's five ends the game with an ERROR, and a TAKEBACK opens 
     CBrainSession s;
     REQUIRE(Ask(s, "START 20") == "OK");
     // An open four of the manager's on row 5: the brain can block one end only.
-    const std::string block = Session(s, {"BOARD", "2,5,2", "3,5,2", "4,5,2", "5,5,2", "10,10,1", "DONE"}).at(0);
+    const std::string block
+        = Session(s, {"BOARD", "2,5,2", "3,5,2", "4,5,2", "5,5,2", "10,10,1", "DONE"}).at(0);
     REQUIRE((block == "1,5" || block == "6,5"));
     const std::string other = block == "1,5" ? "6,5" : "1,5";
     CHECK(Ask(s, "TURN " + other) == "ERROR your move ends the game: five in a row");
@@ -102,8 +104,8 @@ TEST_CASE("the brain's own five is played, and the game is over after it")
 {
     CBrainSession s;
     REQUIRE(Ask(s, "START 20") == "OK");
-    const std::vector<std::string> setup = {"BOARD", Line(8, 3, 1), Line(8, 4, 1), Line(8, 5, 1), Line(8, 6, 1),
-        Line(1, 1, 2), Line(2, 1, 2), Line(3, 1, 2), Line(4, 1, 2), "DONE"};
+    const std::vector<std::string> setup = {"BOARD", Line(8, 3, 1), Line(8, 4, 1), Line(8, 5, 1),
+        Line(8, 6, 1), Line(1, 1, 2), Line(2, 1, 2), Line(3, 1, 2), Line(4, 1, 2), "DONE"};
     const std::string win = Session(s, setup).at(0);
     // Completing its own four ranks above blocking the manager's.
     CHECK((win == "8,2" || win == "8,7"));

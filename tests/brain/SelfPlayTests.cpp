@@ -25,8 +25,8 @@ bool ReadMove(const std::string& text, uint32_t& x, uint32_t& y)
     if (comma == std::string::npos || comma == 0 || comma + 1 == text.size())
         return false;
     const std::string a = text.substr(0, comma), b = text.substr(comma + 1);
-    if (a.find_first_not_of("0123456789") != std::string::npos || b.find_first_not_of("0123456789") != std::string::npos
-        || a.size() > 3 || b.size() > 3)
+    if (a.find_first_not_of("0123456789") != std::string::npos
+        || b.find_first_not_of("0123456789") != std::string::npos || a.size() > 3 || b.size() > 3)
         return false;
     x = uint32_t(std::stoul(a));
     y = uint32_t(std::stoul(b));
