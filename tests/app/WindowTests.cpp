@@ -409,3 +409,62 @@ TEST_CASE("a board too large for memory ends the start-up with no window and no 
     Pump();
     shell = Shell{};
 }
+
+TEST_CASE("a size set from outside snaps to whole squares at its place, and the view follows")
+{
+    GameFixture game;
+    InstallEmptyBoard(100, 100);
+    shell.board->scrollX = 90;  // a wider view must not reach past the board
+    RECT before = WindowRect(shell.mainWindow);
+    SetWindowPos(shell.mainWindow, nullptr, 0, 0, 500, 505, SWP_NOMOVE | SWP_NOZORDER);
+    Pump();
+    FrameMetrics m = CurrentFrameMetrics();
+    int cols = (500 - m.fw - m.vsw) / 17;
+    int rows = (505 - m.fh - m.hsh - 52) / 17;
+    PixelSize want = WindowSizeFor(uint32_t(cols), uint32_t(rows), m);
+    RECT after = WindowRect(shell.mainWindow);
+    CHECK(after.right - after.left == want.width);
+    CHECK(after.bottom - after.top == want.height);
+    CHECK(after.left == before.left);
+    CHECK(after.top == before.top);
+    CHECK(shell.board->visibleCols == uint32_t(cols));
+    CHECK(shell.board->visibleRows == uint32_t(rows));
+    CHECK(shell.board->scrollX + shell.board->visibleCols == 100);
+    CHECK(ClientRect(shell.boardView).right == 17 * cols + 1);
+    CHECK(ClientRect(shell.boardView).bottom == 17 * rows + 1);
+}
+
+TEST_CASE("while the frame is being sized, uncovered parts of the main window show a grey cross")
+{
+    GameFixture game;
+    // Move the status panel away so that a strip of the main window shows.
+    ShowWindow(shell.status, SW_HIDE);
+    RECT client = ClientRect(shell.mainWindow);
+    int y = client.bottom - 8;
+    // Where the falling diagonal (0,0)-(W,H) crosses that row.
+    int onDiagonal = int(int64_t(y) * client.right / client.bottom);
+
+    auto darkNear = [&](int x) {
+        HDC dc = GetDC(shell.mainWindow);
+        bool dark = false;
+        for (int dx = -2; dx <= 2; ++dx)
+            dark = dark || GetPixel(dc, x + dx, y) == RGB(0, 0, 0);
+        ReleaseDC(shell.mainWindow, dc);
+        return dark;
+    };
+    auto repaint = [] {
+        InvalidateRect(shell.mainWindow, nullptr, TRUE);
+        UpdateWindow(shell.mainWindow);
+    };
+
+    REQUIRE(shell.sizing);  // the first showing counts as sizing
+    repaint();
+    CHECK(darkNear(onDiagonal));
+    HDC dc = GetDC(shell.mainWindow);
+    CHECK(GetPixel(dc, client.right / 2, y) == RGB(192, 192, 192));
+    ReleaseDC(shell.mainWindow, dc);
+
+    SendMessageW(shell.mainWindow, WM_EXITSIZEMOVE, 0, 0);
+    repaint();
+    CHECK_FALSE(darkNear(onDiagonal));
+}
