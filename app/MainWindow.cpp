@@ -99,6 +99,14 @@ LRESULT HandleMainMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPara
     }
 }
 
+// A destroyed main window asks to quit; left pending, that request would
+// close at once the message box that is to explain why the game ends.
+void DropQuitRequest()
+{
+    MSG quit;
+    PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+}
+
 // Creates one child of the main window at its start-up place and size.
 HWND CreatePanel(const wchar_t* className, DWORD style, int x, int y, int width, int height)
 {
@@ -156,6 +164,7 @@ bool CreateMainWindow(HINSTANCE instance, int show)
     if (!made || !shell.board) {
         DestroyWindow(main);
         shell.mainWindow = shell.toolbar = shell.boardView = shell.status = nullptr;
+        DropQuitRequest();
         return false;
     }
 
@@ -202,6 +211,7 @@ int RunGame(HINSTANCE instance, int show)
         return shell.outOfMemory ? 1 : code;
     } catch (const CEngine::ExMalloc&) {
         DestroyBoard();
+        DropQuitRequest();
         ReportOutOfMemory(nullptr);
         if (IsWindow(shell.mainWindow))
             DestroyWindow(shell.mainWindow);

@@ -468,3 +468,39 @@ TEST_CASE("while the frame is being sized, uncovered parts of the main window sh
     repaint();
     CHECK_FALSE(darkNear(onDiagonal));
 }
+
+TEST_CASE("running out of memory tells the player in Czech and ends the run cleanly")
+{
+    SUBCASE("at start-up")
+    {
+        shell = Shell{};
+        shell.fitCols = 60000;
+        shell.fitRows = 60000;
+        BoxAnswerer ok(IDOK);
+        CHECK(RunGame(GetModuleHandleW(nullptr), SW_SHOWNORMAL) == 1);
+        CHECK(ok.boxesSeen() == 1);
+        CHECK(ok.caption() == L"Chyba");
+        CHECK(ok.text().find(L"paměti") != std::wstring::npos);
+        CHECK(FindWindowW(L"Quinterra", nullptr) == nullptr);
+        Pump();
+        shell = Shell{};
+    }
+    SUBCASE("during a game")
+    {
+        GameFixture game;
+        boardsDestroyed = 0;
+        shell.boardDestroyed = CountDestruction;
+        HWND main = shell.mainWindow;
+        {
+            BoxAnswerer ok(IDOK);
+            AbandonGame();
+            CHECK(ok.boxesSeen() == 1);
+            CHECK(ok.caption() == L"Chyba");
+        }
+        CHECK(boardsDestroyed == 1);
+        CHECK(shell.board == nullptr);
+        CHECK(shell.outOfMemory);
+        CHECK_FALSE(IsWindow(main));
+        CHECK(Pump());  // the loop ends
+    }
+}
