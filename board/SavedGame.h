@@ -23,7 +23,7 @@ struct SavedGame {
     uint32_t scrollY = 0;
     uint32_t visibleCols = 0;
     uint32_t visibleRows = 0;
-    std::vector<TurnRecord> record;  // turns 0 .. lastTurn
+    std::vector<TurnRecord> record; // turns 0 .. lastTurn
 
     bool operator==(const SavedGame&) const = default;
 };
@@ -38,8 +38,8 @@ enum class Refusal {
 
 struct LoadResult {
     Refusal refusal = Refusal::None;
-    std::string reason;  // for tests and logs: which check failed
-    SavedGame game;      // valid only when refusal is None
+    std::string reason; // for tests and logs: which check failed
+    SavedGame game; // valid only when refusal is None
 };
 
 constexpr size_t kSavedGameHeaderSize = 49;
@@ -56,5 +56,12 @@ std::vector<uint8_t> FromStoredForm(const std::vector<uint8_t>& stored);
 // program could have played; nothing about the current game is touched.
 LoadResult DecodeSavedGame(const std::vector<uint8_t>& stored);
 
-// The checks alone, on a decoded game: "" when it is playable, else the reason.
-std::string SavedGameProblem(const SavedGame& game);
+// The checks, each giving "" when the game passes, else the reason.
+// The header: board size, turn indices within the record's room, the view
+// within the board.
+std::string HeaderProblem(const SavedGame& game);
+// The record (of lastTurn + 1 turns): replayed in order on an empty board,
+// every move it holds lands on a free square, only the last turn may lack
+// the reply and only when the human's move ended the game, and nothing
+// follows a move that ended it.
+std::string RecordProblem(const SavedGame& game);

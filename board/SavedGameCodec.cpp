@@ -16,10 +16,14 @@ void Put32(std::vector<uint8_t>& out, uint32_t v)
 // whether it ran past the end.
 class Reader {
 public:
-    explicit Reader(const std::vector<uint8_t>& bytes, size_t at) : bytes_(bytes), at_(at) {}
+    explicit Reader(const std::vector<uint8_t>& bytes, size_t at)
+        : bytes_(bytes)
+        , at_(at)
+    {
+    }
     uint32_t U32()
     {
-        if (bytes_.size() - at_ < 4 || at_ > bytes_.size()) {
+        if (Left() < 4) {
             short_ = true;
             return 0;
         }
@@ -51,11 +55,15 @@ LoadResult Refuse(Refusal refusal, std::string reason)
 
 std::vector<uint8_t> EncodeSavedGame(const SavedGame& g)
 {
-    std::vector<uint8_t> out(kMagic, kMagic + 3);
-    out.insert(out.end(), kVersion, kVersion + 2);
-    for (uint32_t v : {g.width, g.height, uint32_t(g.currentTurn), uint32_t(g.lastTurn),
-                       uint32_t(g.lastHasHuman), uint32_t(g.lastHasReply), uint32_t(g.clock), g.scrollX,
-                       g.scrollY, g.visibleCols, g.visibleRows})
+    std::vector<uint8_t> out;
+    out.reserve(kSavedGameHeaderSize + 16 * g.record.size());
+    for (uint8_t b : kMagic)
+        out.push_back(b);
+    for (uint8_t b : kVersion)
+        out.push_back(b);
+    for (uint32_t v :
+        {g.width, g.height, uint32_t(g.currentTurn), uint32_t(g.lastTurn), uint32_t(g.lastHasHuman),
+            uint32_t(g.lastHasReply), uint32_t(g.clock), g.scrollX, g.scrollY, g.visibleCols, g.visibleRows})
         Put32(out, v);
     for (const TurnRecord& t : g.record)
         for (uint32_t v : {t.humanX, t.humanY, t.replyX, t.replyY})
@@ -81,7 +89,7 @@ std::vector<uint8_t> FromStoredForm(const std::vector<uint8_t>& stored)
     logical.reserve(stored.size());
     for (size_t i = 0; i < stored.size(); ++i) {
         if (stored[i] == 0x0D && i + 1 < stored.size() && stored[i + 1] == 0x0A)
-            continue;  // the 0x0A that follows stands for both
+            continue; // the 0x0A that follows stands for both
         logical.push_back(stored[i]);
     }
     return logical;
@@ -111,11 +119,10 @@ LoadResult DecodeSavedGame(const std::vector<uint8_t>& stored)
     if (in.Short())
         return Refuse(Refusal::NotSavedGame, "the header is cut short");
 
-    // The record's length is checked against the board before it is trusted.
-    if (std::string problem = SavedGameProblem(g); !problem.empty() && g.record.empty()
-        && problem.find("record") == std::string::npos)
+    // The header is checked before its turn count decides how much to read.
+    if (std::string problem = HeaderProblem(g); !problem.empty())
         return Refuse(Refusal::NotSavedGame, problem);
-    const size_t turns = size_t(int64_t(g.lastTurn) + 1);
+    const size_t turns = size_t(g.lastTurn + 1);
     if (in.Left() / 16 < turns)
         return Refuse(Refusal::NotSavedGame, "the record is cut short");
     g.record.resize(turns);
@@ -125,7 +132,7 @@ LoadResult DecodeSavedGame(const std::vector<uint8_t>& stored)
         t.replyX = in.U32();
         t.replyY = in.U32();
     }
-    if (std::string problem = SavedGameProblem(g); !problem.empty())
+    if (std::string problem = RecordProblem(g); !problem.empty())
         return Refuse(Refusal::NotSavedGame, problem);
 
     LoadResult r;

@@ -1,0 +1,76 @@
+// What a saved game must be before it may replace the game on the board: a
+// game this program could have played. The board's own replay trusts it.
+#include "Engine.h"
+#include "SavedGame.h"
+
+namespace {
+
+constexpr uint32_t kMinWidth = 10, kMaxWidth = 100;
+constexpr uint32_t kMinHeight = 5, kMaxHeight = 100;
+
+bool Over(const CEngine& e)
+{
+    return e.state == Won || e.state == BoardFull;
+}
+
+// Places one recorded move on the scratch board, or says why it cannot be.
+std::string PlayRecorded(CEngine& e, int32_t player, uint32_t x, uint32_t y, int32_t turn)
+{
+    const char* who = player == Human ? "the human's move" : "the reply";
+    if (x >= e.width || y >= e.height)
+        return std::string(who) + " of turn " + std::to_string(turn) + " lies off the board";
+    Cell* c = e.CellAt(x, y);
+    if (c->owner != Nobody)
+        return std::string(who) + " of turn " + std::to_string(turn) + " lands on a stone";
+    e.Place(player, c);
+    e.CheckOutcome();
+    return "";
+}
+
+} // namespace
+
+std::string HeaderProblem(const SavedGame& g)
+{
+    if (g.width < kMinWidth || g.width > kMaxWidth || g.height < kMinHeight || g.height > kMaxHeight)
+        return "board size out of range";
+    if (g.currentTurn < -1 || g.currentTurn > g.lastTurn)
+        return "current turn outside -1 .. last turn";
+    const int64_t room = (int64_t(g.width) * g.height + 1) / 2;
+    if (int64_t(g.lastTurn) + 1 > room)
+        return "more turns than a full board holds";
+    if (g.visibleCols < 1 || uint64_t(g.scrollX) + g.visibleCols > g.width)
+        return "visible columns outside the board";
+    if (g.visibleRows < 1 || uint64_t(g.scrollY) + g.visibleRows > g.height)
+        return "visible rows outside the board";
+    return "";
+}
+
+std::string RecordProblem(const SavedGame& g)
+{
+    if (g.record.size() != size_t(g.lastTurn + 1))
+        return "record length differs from the last turn";
+    CEngine e;
+    e.width = g.width;
+    e.height = g.height;
+    e.Init();
+    for (int32_t i = 0; i <= g.lastTurn; ++i) {
+        const TurnRecord& t = g.record[size_t(i)];
+        const bool last = i == g.lastTurn;
+        if (last && !g.lastHasHuman)
+            return "the last turn holds no human move";
+        if (Over(e))
+            return "turn " + std::to_string(i) + " follows the end of the game";
+        if (std::string problem = PlayRecorded(e, Human, t.humanX, t.humanY, i); !problem.empty())
+            return problem;
+        const bool holdsReply = !last || g.lastHasReply;
+        if (holdsReply && Over(e))
+            return "turn " + std::to_string(i) + " has a reply after the game ended";
+        if (!holdsReply && !Over(e))
+            return "the last turn lacks the reply though the game went on";
+        if (holdsReply) {
+            if (std::string problem = PlayRecorded(e, Computer, t.replyX, t.replyY, i); !problem.empty())
+                return problem;
+        }
+    }
+    return "";
+}
