@@ -232,3 +232,49 @@ TEST_CASE("with no board object every handler of the views and commands does not
     CHECK(shell.board == nullptr);
     CHECK(IsWindow(shell.mainWindow));
 }
+
+TEST_CASE("any mix of clicks, scrolls, drags and commands keeps the view on the board")
+{
+    GameFixture game;
+    InstallEmptyBoard(100, 60);
+    uint32_t seed = 12345;
+    auto next = [&seed](int range) {
+        seed = seed * 1103515245u + 12345u;
+        return int((seed >> 8) % uint32_t(range));
+    };
+    const UINT commands[] = {IDM_UNDO, IDM_REDO, IDM_HINT, 40007, 40016};
+    for (int step = 0; step < 600; ++step) {
+        CAPTURE(step);
+        int x = next(900) - 100;
+        int y = next(900) - 100;
+        switch (next(6)) {
+        case 0:
+            SendMessageW(shell.boardView, WM_LBUTTONDOWN, MK_LBUTTON, At(x, y));
+            break;
+        case 1:
+            SendMessageW(shell.boardView, WM_MOUSEMOVE, 0, At(x, y));
+            break;
+        case 2:
+            Scroll(next(2) ? WM_HSCROLL : WM_VSCROLL, next(10), next(400) - 100);
+            break;
+        case 3: {
+            RECT drag = {x, y, x + next(2000) - 50, y + next(2000) - 50};
+            SendMessageW(shell.mainWindow, WM_SIZING, WPARAM(next(10)), reinterpret_cast<LPARAM>(&drag));
+            break;
+        }
+        case 4:
+            SendMessageW(shell.mainWindow, WM_COMMAND, commands[next(5)], 0);
+            break;
+        default:
+            SendMessageW(shell.mainWindow, WM_SIZE, SIZE_RESTORED, 0);
+            break;
+        }
+        const CBoard& b = *shell.board;
+        REQUIRE(b.visibleCols >= 10);
+        REQUIRE(b.visibleRows >= 5);
+        REQUIRE(b.scrollX + b.visibleCols <= b.width);
+        REQUIRE(b.scrollY + b.visibleRows <= b.height);
+        REQUIRE(b.currentTurn <= b.lastTurn);
+    }
+    Pump();
+}
