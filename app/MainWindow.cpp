@@ -154,13 +154,17 @@ bool CreateMainWindow(HINSTANCE instance, int show)
     }
     shell.mainWindow = main;
 
-    bool made = RegisterWindowClass(instance, ToolbarClass, ToolbarProc) &&
-                (shell.toolbar = CreatePanel(ToolbarClass, PanelStyle, 0, 0, boardRight, 31)) != nullptr &&
-                RegisterWindowClass(instance, BoardClass, BoardViewProc) &&
-                (shell.boardView = CreatePanel(BoardClass, BoardStyle, 0, 32, boardRight + 1, boardBottom + 1)) !=
-                    nullptr &&
-                RegisterWindowClass(instance, StatusClass, StatusPanelProc) &&
-                (shell.status = CreatePanel(StatusClass, PanelStyle, 0, hsh + 374, boardRight + 1, 20)) != nullptr;
+    bool made = RegisterWindowClass(instance, ToolbarClass, ToolbarProc);
+    if (made)
+        shell.toolbar = CreatePanel(ToolbarClass, PanelStyle, 0, 0, boardRight, 31);
+    made = shell.toolbar && RegisterWindowClass(instance, BoardClass, BoardViewProc);
+    // The board view's creation builds the board, 20 x 20 squares.
+    if (made)
+        shell.boardView = CreatePanel(BoardClass, BoardStyle, 0, 32, boardRight + 1, boardBottom + 1);
+    made = shell.boardView && RegisterWindowClass(instance, StatusClass, StatusPanelProc);
+    if (made)
+        shell.status = CreatePanel(StatusClass, PanelStyle, 0, hsh + 374, boardRight + 1, 20);
+    made = made && shell.status;
     if (!made || !shell.board) {
         DestroyWindow(main);
         shell.mainWindow = shell.toolbar = shell.boardView = shell.status = nullptr;
