@@ -33,7 +33,6 @@ for _ in $(seq 100); do
     sleep 0.1
 done
 [ -n "$window" ] || { echo "FAIL: the game window did not appear" >&2; exit 1; }
-sleep 0.5
 
 # The window shows 20 x 20 squares: its client area is 17*20 + 17 + 1 wide and
 # 17*20 + 17 + 53 high. The frame is as wide on each side and at the bottom;
@@ -56,31 +55,47 @@ colours() {
         -depth 8 -format %c histogram:info:- | sed -E 's/^ *([0-9]+): \(([0-9]+),([0-9]+),([0-9]+).*/\1 \2,\3,\4/'
 }
 has() { grep -q " $2\$" <<<"$1"; }
+screenshot() { import -window root "$work/screen.png"; }
+
+# Each check looks again for a few seconds: the machine may be busy.
+cross_at_10_10() {
+    local seen
+    seen=$(colours 10 10)
+    has "$seen" "192,0,0" && has "$seen" "255,255,255" && ! has "$seen" "0,0,192"
+}
+circle_at_9_9() {
+    local seen
+    seen=$(colours 9 9)
+    has "$seen" "0,0,192" && has "$seen" "255,255,255" && ! has "$seen" "192,0,0"
+}
+grey_at() { [ "$(colours "$1" "$2")" = "225 192,192,192" ]; }
+both_grey() { grey_at 10 10 && grey_at 9 9; }
+played() { cross_at_10_10 && circle_at_9_9; }
+wait_for() {
+    for _ in $(seq 40); do
+        screenshot
+        "$@" && return 0
+        sleep 0.25
+    done
+    return 1
+}
 fail() {
     echo "FAIL: $1" >&2
-    echo "$2" >&2
+    echo "square (10,10):" >&2
+    colours 10 10 >&2
+    echo "square (9,9):" >&2
+    colours 9 9 >&2
     cp "$work/screen.png" "$build/player-test-failure.png" 2>/dev/null || true
     exit 1
 }
-screenshot() { sleep 0.5; import -window root "$work/screen.png"; }
 
+wait_for both_grey || fail "the empty board was not drawn"
 xdotool mousemove "$(($(square_x 10) + 7))" "$(($(square_y 10) + 7))" click 1
-screenshot
-cross=$(colours 10 10)
-circle=$(colours 9 9)
-has "$cross" "192,0,0" && has "$cross" "255,255,255" && ! has "$cross" "0,0,192" ||
-    fail "no red cross on white at square (10,10)" "$cross"
-has "$circle" "0,0,192" && has "$circle" "255,255,255" && ! has "$circle" "192,0,0" ||
-    fail "no blue circle on white at square (9,9)" "$circle"
+wait_for played || fail "no red cross on white at (10,10) and blue circle on white at (9,9)"
 echo "a red cross on white at (10,10), a blue circle on white at (9,9)"
 
 if [ "$mode" = undo ]; then
     xdotool key --clearmodifiers ctrl+z
-    screenshot
-    for square in "10 10" "9 9"; do
-        # shellcheck disable=SC2086
-        seen=$(colours $square)
-        [ "$seen" = "225 192,192,192" ] || fail "square ($square) is not plain grey after Ctrl+Z" "$seen"
-    done
+    wait_for both_grey || fail "the squares are not plain grey after Ctrl+Z"
     echo "Ctrl+Z took both stones back"
 fi
