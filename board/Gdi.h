@@ -5,11 +5,13 @@
 #include <windows.h>
 
 // A pen, brush or bitmap that is deleted with its owner.
-template <class Handle>
-class GdiObject {
+template <class Handle> class GdiObject {
 public:
     GdiObject() = default;
-    explicit GdiObject(Handle h) : handle(h) {}
+    explicit GdiObject(Handle h)
+        : handle(h)
+    {
+    }
     ~GdiObject()
     {
         if (handle)
@@ -32,7 +34,11 @@ using GdiBitmap = GdiObject<HBITMAP>;
 // without a window gets no context, and drawing on it does nothing.
 class WindowDC {
 public:
-    explicit WindowDC(HWND w) : window(w), dc(w ? GetDC(w) : nullptr) {}
+    explicit WindowDC(HWND w)
+        : window(w)
+        , dc(w ? GetDC(w) : nullptr)
+    {
+    }
     ~WindowDC()
     {
         if (dc)
@@ -51,7 +57,10 @@ private:
 // A memory context compatible with the screen, deleted on scope exit.
 class MemoryDC {
 public:
-    MemoryDC() : dc(CreateCompatibleDC(nullptr)) {}
+    MemoryDC()
+        : dc(CreateCompatibleDC(nullptr))
+    {
+    }
     ~MemoryDC()
     {
         if (dc)
@@ -70,7 +79,11 @@ private:
 // exit, so that nothing of ours stays selected when it is deleted.
 class Selection {
 public:
-    Selection(HDC d, HGDIOBJ object) : dc(d), previous(d && object ? SelectObject(d, object) : nullptr) {}
+    Selection(HDC d, HGDIOBJ object)
+        : dc(d)
+        , previous(d && object ? SelectObject(d, object) : nullptr)
+    {
+    }
     ~Selection()
     {
         if (previous)

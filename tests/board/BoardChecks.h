@@ -25,11 +25,20 @@ inline std::string Menu(const BoardWindows& win)
 }
 
 // A client pixel in the middle of the square at board column c, row r.
-inline int PixelX(const CBoard& b, uint32_t c) { return 17 * int(c - b.scrollX) + 9; }
-inline int PixelY(const CBoard& b, uint32_t r) { return 17 * int(r - b.scrollY) + 9; }
+inline int PixelX(const CBoard& b, uint32_t c)
+{
+    return 17 * int(c - b.scrollX) + 9;
+}
+inline int PixelY(const CBoard& b, uint32_t r)
+{
+    return 17 * int(r - b.scrollY) + 9;
+}
 
 // Clicks the square at column c, row r of the board.
-inline void Click(CBoard& b, uint32_t c, uint32_t r) { b.Play(PixelX(b, c), PixelY(b, r), false); }
+inline void Click(CBoard& b, uint32_t c, uint32_t r)
+{
+    b.Play(PixelX(b, c), PixelY(b, r), false);
+}
 
 // Paints the view from scratch, as the view does on a paint request.
 inline void PaintView(const BoardWindows& win, CBoard& board)
@@ -50,8 +59,8 @@ inline std::string RepaintDifference(const BoardWindows& win, CBoard& board)
 
 // How the square at board column c, row r looks on screen: "" when it shows
 // the owner's mark (none for Nobody) on the interior colour given.
-inline std::string SquareMismatch(const BoardWindows& win, const CBoard& b, uint32_t c, uint32_t r,
-    int32_t owner, Colour interior)
+inline std::string SquareMismatch(
+    const BoardWindows& win, const CBoard& b, uint32_t c, uint32_t r, int32_t owner, Colour interior)
 {
     const Picture p = win.Snapshot();
     const int vc = int(c - b.scrollX), vr = int(r - b.scrollY);

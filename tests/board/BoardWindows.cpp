@@ -78,8 +78,8 @@ BoardWindows::BoardWindows(uint32_t cols, uint32_t rows)
         outer.bottom - outer.top, nullptr, GameMenu(), GetModuleHandleW(nullptr), nullptr);
     if (!main)
         throw std::runtime_error("cannot create the main window");
-    view = CreateWindowW(ViewClass, L"", WS_CHILD | WS_VISIBLE, 0, 0, w, h, main, nullptr,
-        GetModuleHandleW(nullptr), nullptr);
+    view = CreateWindowW(
+        ViewClass, L"", WS_CHILD | WS_VISIBLE, 0, 0, w, h, main, nullptr, GetModuleHandleW(nullptr), nullptr);
     if (!view)
         throw std::runtime_error("cannot create the board view");
     ShowWindow(main, SW_SHOWNORMAL);

@@ -11,8 +11,7 @@ namespace {
 const Colour Black {0, 0, 0};
 
 // Runs draw with a context of the view, taken and released around it.
-template <class Draw>
-void OnView(const BoardWindows& win, Draw draw)
+template <class Draw> void OnView(const BoardWindows& win, Draw draw)
 {
     HDC dc = GetDC(win.view);
     draw(dc);
@@ -132,7 +131,8 @@ TEST_CASE("the full repaint of an empty board shows grey raised squares inside t
     for (int y = 0; y < p.height; ++y)
         for (int x = 0; x < p.width; ++x)
             if (!(p.At(x, y) == EmptyBoardPixel(x, y)) && ++wrong <= 5)
-                CHECK_MESSAGE(false, "pixel (", x, ",", y, ") is ", p.At(x, y), ", not ", EmptyBoardPixel(x, y));
+                CHECK_MESSAGE(
+                    false, "pixel (", x, ",", y, ") is ", p.At(x, y), ", not ", EmptyBoardPixel(x, y));
     CHECK(wrong == 0);
 }
 

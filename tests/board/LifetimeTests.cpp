@@ -55,8 +55,8 @@ TEST_CASE("a board plays quietly when its view has no parent menu, or no parent 
     BoardWindows win(10, 5);
     HMENU menu = GetMenu(win.main);
     SetMenu(win.main, nullptr);
-    HWND lone = CreateWindowW(L"Static", L"", WS_POPUP, 0, 0, 171, 86, nullptr, nullptr,
-        GetModuleHandleW(nullptr), nullptr);
+    HWND lone = CreateWindowW(
+        L"Static", L"", WS_POPUP, 0, 0, 171, 86, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
     REQUIRE(lone);
     for (HWND view : {win.view, lone, HWND(nullptr)}) {
         CBoard board(view, 10, 5);

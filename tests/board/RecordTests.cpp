@@ -59,7 +59,8 @@ std::string MenuModel(const CBoard& b, bool newEnabled)
 
 } // namespace
 
-TEST_CASE("after any sequence of turns, undos, redos and new games the record, engine, menu and picture agree")
+TEST_CASE(
+    "after any sequence of turns, undos, redos and new games the record, engine, menu and picture agree")
 {
     struct Setup {
         uint32_t w, h; // board

@@ -37,8 +37,8 @@ inline std::string EmptySquareMismatch(const Picture& p, int vc, int vr, Colour 
             const Colour want = EmptySquarePixel(u, v, interior);
             if (!(p.At(x, y) == want)) {
                 std::ostringstream out;
-                out << "square (" << vc << "," << vr << ") pixel (" << u << "," << v << ") is "
-                    << p.At(x, y) << ", not " << want;
+                out << "square (" << vc << "," << vr << ") pixel (" << u << "," << v << ") is " << p.At(x, y)
+                    << ", not " << want;
                 return out.str();
             }
         }
@@ -58,16 +58,15 @@ inline std::string MarkedSquareMismatch(const Picture& p, int vc, int vr, int ow
     // arms. A circle: its outline on each side, its inside in the middle.
     const Point cross[] = {{9, 9, CrossRed}, {5, 5, CrossRed}, {12, 12, CrossRed}, {5, 12, CrossRed},
         {12, 5, CrossRed}, {9, 3, interior}, {9, 15, interior}, {3, 9, interior}, {15, 9, interior}};
-    const Point circle[] = {{9, 3, CircleBlue}, {9, 15, CircleBlue}, {3, 9, CircleBlue},
-        {15, 9, CircleBlue}, {9, 9, interior}, {6, 9, interior}, {12, 9, interior}, {9, 6, interior},
-        {9, 12, interior}};
+    const Point circle[] = {{9, 3, CircleBlue}, {9, 15, CircleBlue}, {3, 9, CircleBlue}, {15, 9, CircleBlue},
+        {9, 9, interior}, {6, 9, interior}, {12, 9, interior}, {9, 6, interior}, {9, 12, interior}};
     const Point frame[] = {{9, 17, DarkLine}, {17, 9, DarkLine}, {17, 17, DarkLine}};
     std::ostringstream out;
     auto check = [&](const Point& pt) {
         const Colour got = p.At(x0 + pt.dx, y0 + pt.dy);
         if (!(got == pt.want) && out.tellp() == 0)
-            out << "square (" << vc << "," << vr << ") pixel (" << pt.dx << "," << pt.dy << ") is "
-                << got << ", not " << pt.want;
+            out << "square (" << vc << "," << vr << ") pixel (" << pt.dx << "," << pt.dy << ") is " << got
+                << ", not " << pt.want;
     };
     if (owner == 0)
         for (const Point& pt : cross)

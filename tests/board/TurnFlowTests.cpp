@@ -4,8 +4,8 @@
 #include "Board.h"
 #include "BoardChecks.h"
 #include "BoardWindows.h"
-#include "engine/Recount.h"
 #include "SquareModel.h"
+#include "engine/Recount.h"
 
 #include <doctest/doctest.h>
 
@@ -29,7 +29,8 @@ void HintUntilOver(CBoard& b)
 bool IsCurrent(const CBoard& b, const Cell* c)
 {
     const TurnRecord& t = b.record[b.currentTurn];
-    return (c->x == t.humanX && c->y == t.humanY) || (b.HoldsReply(b.currentTurn) && c->x == t.replyX && c->y == t.replyY);
+    return (c->x == t.humanX && c->y == t.humanY)
+        || (b.HoldsReply(b.currentTurn) && c->x == t.replyX && c->y == t.replyY);
 }
 
 } // namespace
