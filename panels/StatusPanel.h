@@ -1,13 +1,34 @@
-// The status strip along the bottom of the main window, and the main
+// The status strip along the bottom of the main window (move counter,
+// coordinates of the square under the pointer, game clock), and the main
 // window's timer and activation handlers that feed it.
 #pragma once
 
+#include "Board.h"  // with the GDI owners GdiPen, WindowDC, Selection
+
 #include <windows.h>
+
+#include <memory>
+
+// Columns [left, right) that a field's text covered when last drawn: a
+// shorter text must not leave pieces of a longer one behind.
+struct TextSpan {
+    int left = 0;
+    int right = 0;
+};
+
+struct StatusPanelState {
+    std::unique_ptr<GdiPen> statusPen;
+    TextSpan coordinatesDrawn;
+    TextSpan clockDrawn;
+};
+extern StatusPanelState statusPanel;
 
 LRESULT CALLBACK StatusPanelProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-// Redraws the coordinates of the square under the pointer.
+// Each draws one field directly, on a context of its own.
+void DrawMoveCounter();
 void DrawCoordinates();
+void DrawClock();
 
 // The main window's timer tick and activation (kind: WA_INACTIVE, WA_ACTIVE, WA_CLICKACTIVE).
 void OnTimer();

@@ -19,3 +19,22 @@
 
 // The board view's context menu item that plays at the clicked square.
 #define IDM_PLACE_MARK 40050
+
+// Toolbar pictures: a button's picture, and one number higher its greyed one.
+// The picture's number also names the button.
+#define IDB_UNDO 115
+#define IDB_UNDO_OFF 116
+#define IDB_REDO 117
+#define IDB_REDO_OFF 118
+#define IDB_HINT 119
+#define IDB_HINT_OFF 120
+#define IDB_SAVE 121
+#define IDB_SAVE_OFF 122
+#define IDB_NEW 123
+#define IDB_NEW_OFF 124
+#define IDB_OPEN 125
+#define IDB_OPEN_OFF 126
+#define IDB_SETTINGS 127
+#define IDB_SETTINGS_OFF 128
+#define IDB_HELP 129
+#define IDB_HELP_OFF 130
