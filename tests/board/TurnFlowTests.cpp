@@ -204,6 +204,50 @@ TEST_CASE("a five by the human ends the game without a reply; undo and redo take
     }
 }
 
+TEST_CASE("a five by the computer's reply ends the game; undo takes back the whole turn")
+{
+    BoardWindows win(20, 20);
+    CBoard board(win.view, 20, 20);
+    PaintView(win, board);
+    // The human scatters stones every third square along the top rows,
+    // which lets the computer build its own five.
+    auto firstFree = [&]() -> const Cell* {
+        for (uint32_t y = 0; y < 20; y += 3)
+            for (uint32_t x = 0; x < 20; x += 3)
+                if (board.CellAt(x, y)->owner == Nobody)
+                    return board.CellAt(x, y);
+        return nullptr;
+    };
+    while (board.state != Won && board.state != BoardFull) {
+        const Cell* c = firstFree();
+        REQUIRE(c);
+        Click(board, c->x, c->y);
+    }
+    REQUIRE(board.state == Won);
+    REQUIRE(board.winningFive->owner == Computer);
+    CHECK(board.lastHasReply == 1);
+    CHECK(Menu(win) == "New Undo");
+    const TurnRecord last = board.record[board.lastTurn];
+    const Cell* const reply = board.CellAt(last.replyX, last.replyY);
+    const Five* const five = board.winningFive;
+    for (const Cell* c : five->cells)
+        CHECK(SquareMismatch(win, board, c->x, c->y, Computer, c == reply ? White : Yellow) == "");
+    CHECK(RepaintDifference(win, board) == "");
+
+    const uint32_t freeCells = board.freeCells;
+    board.Undo();
+    CHECK(board.freeCells == freeCells + 2);
+    CHECK(board.CellAt(last.humanX, last.humanY)->owner == Nobody);
+    CHECK(reply->owner == Nobody);
+    CHECK(board.state == InPlay);
+    CHECK(Menu(win) == "New Undo Redo Hint");
+    for (const Cell* c : five->cells)
+        if (c != reply)
+            CHECK(SquareMismatch(win, board, c->x, c->y, Computer, IsCurrent(board, c) ? White : Grey) == "");
+    CHECK(RepaintDifference(win, board) == "");
+    CHECK(RecountMismatch(board) == "");
+}
+
 TEST_CASE("a full board ends the game; on an odd board the last turn has no reply")
 {
     struct Size {
