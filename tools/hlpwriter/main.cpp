@@ -2,6 +2,7 @@
 #include "HelpSource.h"
 #include "HelpWriter.h"
 
+#include <cstdio>
 #include <exception>
 #include <fstream>
 #include <iostream>
