@@ -73,40 +73,73 @@ shot() { import -window root -crop "$client" +repage "$1" || fail "screenshot fa
 shot "$work/contents.png"
 cp "$work/contents.png" "$build/help-viewer-contents.png" 2>/dev/null || true
 
-# Text means some dark pixels, but far from a dark page.
-dark=$(convert "$work/contents.png" -colorspace gray -threshold 40% -negate -format '%[fx:mean]' info:)
-awk -v d="$dark" 'BEGIN { exit !(d > 0.0005 && d < 0.3) }' || fail "the contents topic looks blank (dark share $dark)"
-
-# Links are drawn in green; the first line holding green is the first link.
+# Links are drawn in green. A page's first (or last) line holding green is
+# its first (or last) link; clicks go to the middle of that line's green.
 green_box() { # image -> WxH+X+Y of its green pixels
     convert "$1" -fuzz 12% -fill white +opaque 'rgb(0,128,0)' -format '%@' info:
 }
-box=$(green_box "$work/contents.png")
-case "$box" in 0x0*|"") fail "no link colour on the contents topic" ;; esac
-link_top=$(echo "$box" | sed 's/.*x[0-9]*+[0-9]*+//')
-convert "$work/contents.png" -crop "$((WIDTH - 8))x14+0+$link_top" +repage "$work/line.png"
-line=$(green_box "$work/line.png")
-lw=${line%%x*}
-lx=$(echo "$line" | cut -d+ -f2)
-lh=$(echo "$line" | sed 's/^[0-9]*x\([0-9]*\)+.*/\1/')
-click_x=$((X + 4 + lx + lw / 2))
-click_y=$((Y + top + link_top + lh / 2))
-xdotool mousemove "$click_x" "$click_y" click 1
+click_link() { # image first|last
+    local box line bx by bh band lw lh lx
+    box=$(green_box "$1")
+    case "$box" in 0x0*|"") fail "no link colour on the page" ;; esac
+    bh=$(echo "$box" | sed 's/^[0-9]*x\([0-9]*\)+.*/\1/')
+    by=$(echo "$box" | cut -d+ -f3)
+    band=$by
+    [ "$2" = last ] && band=$((by + bh - 14))
+    convert "$1" -crop "$((WIDTH - 8))x14+0+$band" +repage "$work/line.png"
+    line=$(green_box "$work/line.png")
+    lw=${line%%x*}
+    lh=$(echo "$line" | sed 's/^[0-9]*x\([0-9]*\)+.*/\1/')
+    lx=$(echo "$line" | cut -d+ -f2)
+    ly=$(echo "$line" | cut -d+ -f3)
+    click_x=$((X + 4 + lx + lw / 2))
+    click_y=$((Y + top + band + ly + lh / 2))
+    xdotool mousemove "$click_x" "$click_y" click 1
+}
+# Waits until the page differs from image $1, then saves it as $2.
+await_change() {
+    local diff
+    for _ in $(seq 20); do
+        sleep 0.25
+        shot "$2"
+        diff=$(compare -metric AE "$1" "$2" null: 2>&1 | cut -d' ' -f1)
+        [ "${diff:-0}" != 0 ] && return 0
+    done
+    fail "clicking the link at ($click_x, $click_y) changed nothing"
+}
+# Text means some dark pixels, but far from a dark page.
+check_text() {
+    local dark
+    dark=$(convert "$1" -colorspace gray -threshold 40% -negate -format '%[fx:mean]' info:)
+    awk -v d="$dark" 'BEGIN { exit !(d > 0.0005 && d < 0.3) }' || fail "$2 looks blank (dark share $dark)"
+}
+single_window() {
+    windows=$(viewer_windows)
+    [ "$(printf '%s\n' "$windows" | wc -l)" -eq 1 ] || fail "$1: $windows"
+}
 
-changed=
-for _ in $(seq 20); do
-    sleep 0.25
-    shot "$work/topic.png"
-    diff=$(compare -metric AE "$work/contents.png" "$work/topic.png" null: 2>&1 | cut -d' ' -f1)
-    if [ "${diff:-0}" != 0 ]; then
-        changed=1
-        break
-    fi
-done
-[ -n "$changed" ] || fail "clicking the link at ($click_x, $click_y) changed nothing"
-cp "$work/topic.png" "$build/help-viewer-topic.png" 2>/dev/null || true
-windows=$(viewer_windows)
-[ "$(printf '%s\n' "$windows" | wc -l)" -eq 1 ] || fail "a window appeared after the link: $windows"
-dark=$(convert "$work/topic.png" -colorspace gray -threshold 40% -negate -format '%[fx:mean]' info:)
-awk -v d="$dark" 'BEGIN { exit !(d > 0.0005 && d < 0.3) }' || fail "the linked topic looks blank (dark share $dark)"
-echo "viewer opened '$title', the link at ($click_x, $click_y) led to another topic"
+check_text "$work/contents.png" "the contents topic"
+
+# The first link of the contents leads to a topic of its own.
+click_link "$work/contents.png" first
+await_change "$work/contents.png" "$work/first.png"
+cp "$work/first.png" "$build/help-viewer-topic.png" 2>/dev/null || true
+single_window "a window appeared after the link"
+check_text "$work/first.png" "the first linked topic"
+
+# That topic's last link goes back to the contents, drawn as at the start.
+click_link "$work/first.png" last
+await_change "$work/first.png" "$work/back.png"
+sleep 0.5
+shot "$work/back.png"
+[ "$(compare -metric AE "$work/contents.png" "$work/back.png" null: 2>&1 | cut -d' ' -f1)" = 0 ] ||
+    fail "the link back to the contents shows another page"
+
+# The last link of the contents, a topic stored further in the file.
+click_link "$work/back.png" last
+await_change "$work/back.png" "$work/last.png"
+check_text "$work/last.png" "the last linked topic"
+[ "$(compare -metric AE "$work/first.png" "$work/last.png" null: 2>&1 | cut -d' ' -f1)" != 0 ] ||
+    fail "the first and the last link show the same page"
+single_window "a window appeared after the last link"
+echo "viewer opened '$title' on its contents; its first and last links and a link back all led to their topics"
