@@ -71,8 +71,9 @@ TEST_CASE("Faults of the source are reported with their line")
 
 TEST_CASE("The source's structure: topics, paragraphs, headings, items and links")
 {
+    // With a byte order mark and Windows line ends, as a Windows editor saves it.
     const hlp::ParseResult result = hlp::ParseHelpSource(
-        "# komentář\n@title Titul\n@topic obsah Obsah\nPrvní řádek\n  druhý řádek\n\n"
+        "\xEF\xBB\xBF# komentář\r\n@title Titul\r\n@topic obsah Obsah\r\nPrvní řádek\r\n  druhý řádek\r\n\r\n"
         "== Podnadpis\n- jedna\n  pokračuje\n- dvě [[hra|hra]]\n@topic hra Hra\n");
     REQUIRE(result.errors.empty());
     const auto& topics = result.document.topics;

@@ -61,6 +61,9 @@ private:
 
 ParseResult Parser::Run(std::string_view text)
 {
+    // Editors on Windows like to start a UTF-8 file with a byte order mark.
+    if (text.substr(0, 3) == "\xEF\xBB\xBF")
+        text.remove_prefix(3);
     std::size_t start = 0;
     while (start <= text.size()) {
         std::size_t end = text.find('\n', start);
