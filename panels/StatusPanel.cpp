@@ -153,8 +153,17 @@ void DrawCoordinates()
         DrawField(field, nullptr);
         return;
     }
+    int col = shell.pointerSquare.col;
+    int row = shell.pointerSquare.row;
+    // The view's last pixel column and row (the closing frame line) and,
+    // while the window is being sized, a strip past the last square give
+    // numbers beyond the board: they belong to the last square.
+    if (shell.board) {
+        col = std::clamp(col, 1, int(std::max(shell.board->width, 1u)));
+        row = std::clamp(row, 1, int(std::max(shell.board->height, 1u)));
+    }
     wchar_t text[32];
-    swprintf(text, 32, L"[%i,%i]", int(shell.pointerSquare.col), int(shell.pointerSquare.row));
+    swprintf(text, 32, L"[%i,%i]", col, row);
     DrawField(field, text);
 }
 

@@ -213,6 +213,11 @@ TEST_CASE("the coordinates of the square under the pointer")
     CHECK(shell.pointerSquare.col == 20);
     CHECK(shell.pointerSquare.row == 10);
     CheckPanel(L"0/0", L"[20,10]", L"00:00:00");
+    // The closing frame line at the right and bottom is the last square's.
+    PointerOnBoard(17 * 20, 17 * 20);
+    CHECK(shell.pointerSquare.col == 21);
+    CheckPanel(L"0/0", L"[20,20]", L"00:00:00");
+    PointerOnBoard(17 * 19 + 5, 17 * 9);
 
     SUBCASE("scrolled, the numbers count from the board's corner")
     {
