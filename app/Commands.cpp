@@ -1,5 +1,7 @@
 #include "Commands.h"
 
+#include "AboutHelp.h"
+#include "FileCommands.h"
 #include "Shell.h"
 #include "Toolbar.h"
 #include "resource.h"
@@ -51,11 +53,6 @@ void CmdHint()
     RefreshPanels();
 }
 
-void CmdSettings()
-{
-    // The settings dialog comes with the file commands.
-}
-
 void OnCommand(UINT id)
 {
     switch (id) {
@@ -74,6 +71,24 @@ void OnCommand(UINT id)
         break;
     case IDM_HINT:
         CmdHint();
+        break;
+    case IDM_ABOUT:
+        CmdAbout();
+        break;
+    case IDM_HELP:
+        CmdHelp();
+        break;
+    case IDM_SAVEAS:
+        CmdSaveAs();
+        break;
+    case IDM_OPEN:
+        CmdOpen();
+        break;
+    case IDM_SAVE:
+        CmdSave();
+        break;
+    case IDM_SETTINGS:
+        CmdSettings();
         break;
     default:
         break;

@@ -10,6 +10,7 @@ void CmdNew();
 void CmdUndo();
 void CmdRedo();
 void CmdHint();
+// Runs the settings dialog (SettingsDialog.cpp).
 void CmdSettings();
 
 // After a change of the game: toolbar buttons and the move counter follow.

@@ -1,5 +1,6 @@
 #include "MainWindow.h"
 
+#include "AboutHelp.h"
 #include "BoardView.h"
 #include "Commands.h"
 #include "Shell.h"
@@ -56,7 +57,7 @@ void OnDestroy(HWND window)
 {
     PostQuitMessage(0);
     DestroyBoard();
-    WinHelpA(window, "quinterra.hlp", HELP_QUIT, 0);
+    WinHelpA(window, HelpFilePath().c_str(), HELP_QUIT, 0);
     KillTimer(window, shell.timerId);
 }
 

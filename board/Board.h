@@ -56,6 +56,14 @@ public:
     void Undo();
     void Redo();
 
+    // Saved games (BoardFile.cpp). Save writes the game to path and reports
+    // whether it did; an existing file is replaced only by a complete one.
+    // Load returns 1 when the file became the game, 0 when it was refused
+    // with a message; the game on the board is then untouched. The caller
+    // fits the window and the scroll bars to the loaded view.
+    bool Save(const wchar_t* path);
+    int Load(const wchar_t* path);
+
     // Whether turn i holds the human's move / the computer's reply: every turn
     // before the last does; the last one as its flags say.
     bool HoldsHuman(int32_t i) const { return i < lastTurn || lastHasHuman; }

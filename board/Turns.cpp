@@ -64,6 +64,7 @@ void CBoard::Play(int px, int py, bool hint)
     TurnRecord& turn = record[currentTurn];
     turn.humanX = square->x;
     turn.humanY = square->y;
+    turn.replyX = turn.replyY = 0;  // no reply yet: nothing stale goes into a file
     lastHasReply = 0;
     lastHasHuman = 1;
     DrawSquare(dc.get(), square->x, square->y, Human, LastMove);

@@ -4,6 +4,12 @@
 #define IDI_QUINTERRA 101
 #define IDR_MAINMENU 103
 #define IDR_ACCELERATORS 104
+#define IDD_SETTINGS 107
+
+// Controls of the settings dialog.
+#define IDC_SIZEGROUP 1005
+#define IDC_WIDTH 1008
+#define IDC_HEIGHT 1009
 
 #define IDM_NEW 40001
 #define IDM_EXIT 40002

@@ -1,0 +1,162 @@
+#include "SettingsDialog.h"
+
+#include "BoardView.h"
+#include "Commands.h"
+#include "Shell.h"
+#include "Toolbar.h"
+#include "WindowFitting.h"
+#include "resource.h"
+
+#include <algorithm>
+#include <cwchar>
+#include <memory>
+#include <new>
+
+namespace {
+
+// The fields are read as at most 18 characters.
+const int FieldRoom = 19;
+
+int32_t ReadField(HWND dialog, int id)
+{
+    wchar_t text[FieldRoom] = {};
+    GetDlgItemTextW(dialog, id, text, FieldRoom);
+    return ParseDecimal(text);
+}
+
+void WriteField(HWND dialog, int id, uint32_t value)
+{
+    wchar_t text[16] = {};
+    swprintf(text, 16, L"%i", int(value));
+    SetDlgItemTextW(dialog, id, text);
+}
+
+bool GameStarted()
+{
+    return shell.board && shell.board->state != NotStarted;
+}
+
+// Puts a new, empty board of the given size in place of the current one
+// and fits the window to it. The new board is built first: without memory
+// for it, the old game stays as it was.
+void ChangeBoardSize(HWND dialog, uint32_t width, uint32_t height)
+{
+    std::unique_ptr<CBoard> board;
+    try {
+        board = std::make_unique<CBoard>(shell.boardView, width, height);
+    } catch (const CEngine::ExMalloc&) {
+    } catch (const std::bad_alloc&) {
+    }
+    if (!board) {
+        MessageBoxW(dialog, L"Pro hrací plochu této velikosti není dost paměti.\rHra pokračuje beze změny.", L"Chyba",
+                    MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
+    board->scrollX = 0;
+    board->scrollY = 0;
+    board->visibleCols = std::min(width, MaxShownCols);
+    board->visibleRows = std::min(height, MaxShownRows);
+    const uint32_t cols = board->visibleCols;
+    const uint32_t rows = board->visibleRows;
+    InstallBoard(std::move(board));
+
+    shell.filePath[0] = L'\0';
+    shell.nameOffset = 0;
+
+    PixelSize size = WindowSizeFor(cols, rows, CurrentFrameMetrics());
+    LayoutMainWindow(0, 0, size.width, size.height, false);
+    if (!shell.board)
+        return;
+    // The fitting above has set the view; the bars show it, range included.
+    SCROLLINFO info{};
+    info.cbSize = sizeof info;
+    info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL;
+    info.nMax = int(width) - 1;
+    info.nPage = shell.board->visibleCols;
+    info.nPos = int(shell.board->scrollX);
+    SetScrollInfo(shell.boardView, SB_HORZ, &info, TRUE);
+    info.nMax = int(height) - 1;
+    info.nPage = shell.board->visibleRows;
+    info.nPos = int(shell.board->scrollY);
+    SetScrollInfo(shell.boardView, SB_VERT, &info, TRUE);
+
+    SetMainTitle(shell.mainWindow, width, height, false);
+    for (HWND window : {shell.mainWindow, shell.toolbar, shell.boardView, shell.status})
+        InvalidateRect(window, nullptr, FALSE);
+    UpdateToolbar();
+}
+
+void OnOk(HWND dialog)
+{
+    const uint32_t width = ClampWidth(ReadField(dialog, IDC_WIDTH));
+    const uint32_t height = ClampHeight(ReadField(dialog, IDC_HEIGHT));
+    if (!shell.board || (width == shell.board->width && height == shell.board->height))
+        return;
+    if (GameStarted()) {
+        int answer = MessageBoxW(dialog, L"Opravdu si přejete změnit velikost hrací plochy\ra tím zrušit stávající hru?",
+                                 L"Změnit velikost?", MB_YESNO);
+        if (answer != IDYES || !shell.board)
+            return;
+    }
+    ChangeBoardSize(dialog, width, height);
+}
+
+}  // namespace
+
+int32_t ParseDecimal(const wchar_t* text)
+{
+    const wchar_t* c = text;
+    while (*c == L' ' || (*c >= L'\t' && *c <= L'\r'))
+        ++c;
+    bool negative = *c == L'-';
+    if (*c == L'-' || *c == L'+')
+        ++c;
+    // Counted in 64 bits and held at the 32-bit limits from the first digit
+    // that would cross them.
+    const int64_t limit = negative ? -int64_t(INT32_MIN) : INT32_MAX;
+    int64_t value = 0;
+    for (; *c >= L'0' && *c <= L'9'; ++c)
+        value = std::min(limit, value * 10 + (*c - L'0'));
+    return int32_t(negative ? -value : value);
+}
+
+uint32_t ClampWidth(int32_t value)
+{
+    return uint32_t(std::clamp<int32_t>(value, 10, 100));
+}
+
+uint32_t ClampHeight(int32_t value)
+{
+    return uint32_t(std::clamp<int32_t>(value, 5, 100));
+}
+
+INT_PTR CALLBACK SettingsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
+{
+    switch (message) {
+    case WM_INITDIALOG:
+        if (shell.board) {
+            WriteField(dialog, IDC_WIDTH, shell.board->width);
+            WriteField(dialog, IDC_HEIGHT, shell.board->height);
+        }
+        return TRUE;
+    case WM_COMMAND:
+        if (LOWORD(wParam) == IDCANCEL) {
+            EndDialog(dialog, 0);
+        } else if (LOWORD(wParam) == IDOK) {
+            OnOk(dialog);
+            EndDialog(dialog, 0);
+        }
+        return TRUE;
+    case WM_SYSCOMMAND:
+        if ((wParam & 0xFFF0) == SC_CLOSE)
+            EndDialog(dialog, 0);
+        return FALSE;
+    default:
+        return FALSE;
+    }
+}
+
+void CmdSettings()
+{
+    DialogBoxParamW(shell.instance, MAKEINTRESOURCEW(IDD_SETTINGS), shell.mainWindow, SettingsDialogProc, 0);
+}

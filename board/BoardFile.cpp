@@ -1,0 +1,182 @@
+// Saved games on disk. The bytes come from the codec; here they meet the
+// file system and the player: a save never leaves a half-written file where
+// a good one stood, and a load changes nothing until the whole file has
+// passed every check.
+#include "Board.h"
+#include "SavedGame.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace {
+
+const wchar_t NotSavedGameText[] =
+    L"Hru nelze otevřít. Zřejmě se nejedná o soubor\rs uloženou hrou nebo je soubor poškozen.";
+const wchar_t OtherVersionText[] = L"Hra byla uložena v jiné verzi Quinterra.\rV této verzi ji nelze použít.";
+
+// The largest file worth reading: a full 100 x 100 record with every byte a
+// line end would still be far below this.
+const LONGLONG LargestSavedGame = 1 << 20;
+
+class FileHandle {
+public:
+    explicit FileHandle(HANDLE h) : handle_(h) {}
+    ~FileHandle() { Close(); }
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+    bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
+    HANDLE get() const { return handle_; }
+    bool Close()
+    {
+        if (!valid())
+            return true;
+        bool closed = CloseHandle(handle_) != 0;
+        handle_ = INVALID_HANDLE_VALUE;
+        return closed;
+    }
+
+private:
+    HANDLE handle_;
+};
+
+// The temporary file sits in the target's folder, so that the final rename
+// stays on one volume and cannot half-happen.
+std::wstring TemporaryPathFor(const std::wstring& path)
+{
+    size_t cut = path.find_last_of(L"\\/:");
+    std::wstring folder = cut == std::wstring::npos ? std::wstring() : path.substr(0, cut + 1);
+    return folder + L"~quinterra" + std::to_wstring(GetCurrentProcessId()) + L".tmp";
+}
+
+bool WriteWhole(const std::wstring& path, const std::vector<uint8_t>& bytes)
+{
+    FileHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                                nullptr));
+    if (!file.valid())
+        return false;
+    DWORD written = 0;
+    bool ok = WriteFile(file.get(), bytes.data(), DWORD(bytes.size()), &written, nullptr) && written == bytes.size();
+    ok = ok && FlushFileBuffers(file.get());
+    return file.Close() && ok;
+}
+
+// Reads a file of at most LargestSavedGame bytes; false when it cannot be
+// read whole or is larger than any saved game.
+bool ReadWhole(const wchar_t* path, std::vector<uint8_t>& bytes)
+{
+    FileHandle file(CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                                nullptr));
+    LARGE_INTEGER size{};
+    if (!file.valid() || !GetFileSizeEx(file.get(), &size) || size.QuadPart > LargestSavedGame)
+        return false;
+    bytes.resize(size_t(size.QuadPart));
+    DWORD read = 0;
+    if (!bytes.empty() && !ReadFile(file.get(), bytes.data(), DWORD(bytes.size()), &read, nullptr))
+        return false;
+    bytes.resize(read);
+    return true;
+}
+
+}  // namespace
+
+bool CBoard::Save(const wchar_t* path)
+{
+    SavedGame game;
+    game.width = width;
+    game.height = height;
+    game.currentTurn = currentTurn;
+    game.lastTurn = lastTurn;
+    game.lastHasHuman = lastHasHuman;
+    game.lastHasReply = lastHasReply;
+    game.clock = clock;
+    game.scrollX = scrollX;
+    game.scrollY = scrollY;
+    game.visibleCols = visibleCols;
+    game.visibleRows = visibleRows;
+    if (lastTurn >= 0)
+        game.record.assign(record.get(), record.get() + lastTurn + 1);
+    // A move the last turn does not hold is written as zeros, so that the
+    // same game always gives the same bytes.
+    if (!game.record.empty()) {
+        TurnRecord& last = game.record.back();
+        if (!lastHasHuman)
+            last.humanX = last.humanY = 0;
+        if (!lastHasReply)
+            last.replyX = last.replyY = 0;
+    }
+
+    const std::wstring target(path);
+    const std::wstring temporary = TemporaryPathFor(target);
+    // A read-only file was protected by its owner; not every file system
+    // refuses to rename over one, so the check is ours.
+    DWORD attributes = GetFileAttributesW(path);
+    bool protectedFile = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
+    bool saved = !protectedFile && WriteWhole(temporary, ToStoredForm(EncodeSavedGame(game))) &&
+                 MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    if (!saved) {
+        DeleteFileW(temporary.c_str());
+        std::wstring text = L"Hru se nepodařilo uložit do souboru\r" + target + L".";
+        MessageBoxW(window, text.c_str(), L"Chyba", MB_ICONEXCLAMATION | MB_OK);
+        return false;
+    }
+    EnableCommand(BoardCmdNew, true);
+    return true;
+}
+
+int CBoard::Load(const wchar_t* path)
+{
+    std::vector<uint8_t> bytes;
+    LoadResult file;
+    if (ReadWhole(path, bytes))
+        file = DecodeSavedGame(bytes);
+    else
+        file.refusal = Refusal::NotSavedGame;
+    if (file.refusal != Refusal::None) {
+        const wchar_t* text = file.refusal == Refusal::OtherVersion ? OtherVersionText : NotSavedGameText;
+        MessageBoxW(window, text, L"Chyba", MB_ICONEXCLAMATION | MB_OK);
+        return 0;
+    }
+
+    // Only now, with a game that is known to replay, does the old one go.
+    const SavedGame& game = file.game;
+    width = game.width;
+    height = game.height;
+    Reset();
+    currentTurn = game.currentTurn;
+    lastTurn = game.lastTurn;
+    lastHasHuman = game.lastHasHuman;
+    lastHasReply = game.lastHasReply;
+    clock = game.clock;
+    scrollX = game.scrollX;
+    scrollY = game.scrollY;
+    visibleCols = game.visibleCols;
+    visibleRows = game.visibleRows;
+    if (clock != 0)
+        state = InPlay;
+    std::copy(game.record.begin(), game.record.end(), record.get());
+
+    auto replay = [this](int32_t player, uint32_t x, uint32_t y) {
+        // The decoder replayed the record already; this guards the engine.
+        if (x >= width || y >= height || CellAt(x, y)->owner != Nobody)
+            throw ExOpen();
+        Place(player, CellAt(x, y));
+    };
+    for (int32_t i = 0; i <= currentTurn; ++i) {
+        const TurnRecord& turn = record[i];
+        if (HoldsHuman(i))
+            replay(Human, turn.humanX, turn.humanY);
+        if (HoldsReply(i))
+            replay(Computer, turn.replyX, turn.replyY);
+    }
+    CheckOutcome();
+    ShowWinningFive();
+    InvalidateRect(window, nullptr, FALSE);
+
+    EnableCommand(BoardCmdRedo, currentTurn < lastTurn);
+    EnableCommand(BoardCmdUndo, currentTurn >= 0);
+    EnableCommand(BoardCmdNew, true);
+    if (state == Won || state == BoardFull)
+        EnableCommand(BoardCmdHint, false);
+    return 1;
+}
