@@ -49,12 +49,14 @@ BENCHMARK(BM_ChooseMove)->ArgsProduct({{20, 100}, {0, 1, 2}})->Unit(benchmark::k
 void BM_ChooseMoveRuleByRule(benchmark::State& state)
 {
     const auto size = uint32_t(state.range(0));
+    const int phase = int(state.range(1));
     CEngine e;
-    SetUpPhase(e, size, 1);
+    SetUpPhase(e, size, phase);
     for (auto _ : state)
         benchmark::DoNotOptimize(Ladder(e, Computer));
+    state.SetLabel(PhaseName(phase));
 }
-BENCHMARK(BM_ChooseMoveRuleByRule)->Arg(20)->Arg(100)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ChooseMoveRuleByRule)->ArgsProduct({{20, 100}, {0, 1, 2}})->Unit(benchmark::kMicrosecond);
 
 void BM_PlaceRemove(benchmark::State& state)
 {
