@@ -423,6 +423,19 @@ TEST_CASE("buttons run their commands on release, as a player presses them")
         CHECK(LookOf(HintX, IDB_HINT) == Flat);
         CHECK(Bar().hot == nullptr);
     }
+    SUBCASE("held down and taken out of the toolbar: flat at the next tick, released elsewhere runs nothing")
+    {
+        Move(HintX + 10, 15);
+        Down(HintX + 10, 15);
+        PointerAway();
+        Tick();
+        CHECK(LookOf(HintX, IDB_HINT) == Flat);
+        // The release goes to the window under the pointer, not to the toolbar.
+        SendMessageW(shell.boardView, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+        Pump();
+        CHECK(StonesOnBoard() == 0);
+        CHECK(Bar().pressed != nullptr);
+    }
     SUBCASE("New game asks first, like the menu")
     {
         ClickBoard(10, 10);
