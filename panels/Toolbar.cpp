@@ -1,6 +1,8 @@
 #include "Toolbar.h"
 
+#include "AboutHelp.h"
 #include "Commands.h"
+#include "FileCommands.h"
 #include "Gdi.h"
 #include "Shell.h"
 #include "resource.h"
@@ -248,10 +250,10 @@ void RunButtonCommand(uint16_t id)
         CmdNew();
         break;
     case IDB_OPEN:
-        OnCommand(IDM_OPEN);
+        CmdOpen();
         break;
     case IDB_SAVE:
-        OnCommand(IDM_SAVE);
+        CmdSave();
         break;
     case IDB_SETTINGS:
         CmdSettings();
@@ -266,7 +268,7 @@ void RunButtonCommand(uint16_t id)
         CmdHint();
         break;
     case IDB_HELP:
-        OnCommand(IDM_HELP);
+        CmdHelp();
         break;
     default:
         break;

@@ -2,11 +2,14 @@
 // state machine row by row, the buttons' commands, and which buttons the game
 // enables.
 #include "AppFixture.h"
+#include "DialogScript.h"
 #include "PanelPixels.h"
 #include "Toolbar.h"
 #include "resource.h"
 
 #include <doctest/doctest.h>
+
+#include <string>
 
 namespace {
 
@@ -512,19 +515,31 @@ TEST_CASE("the buttons follow the game")
     CHECK(enabled(IDB_REDO));
 }
 
-TEST_CASE("a file name given to a game that has not started shows on New game only at the next update")
+TEST_CASE("Save As of a game that has not started shows on New game only at the next update")
 {
     GameFixture game;
     StopRealTimer();
     auto newEnabled = [] { return Bar().Find(IDB_NEW).button->enabled != 0; };
     REQUIRE_FALSE(newEnabled());
-    // What Save As leaves behind; it does not update the toolbar itself.
-    wcscpy(shell.filePath, L"C:\\hry\\prazdna.hra");
-    shell.nameOffset = 7;
+    wchar_t folder[MAX_PATH] = {};
+    REQUIRE(GetTempPathW(MAX_PATH, folder) > 0);
+    std::wstring path = std::wstring(folder) + L"toolbar-prazdna.hra";
+    DeleteFileW(path.c_str());
+    {
+        DialogScript script({DialogScript::ChooseFile(path)});
+        SendMessageW(shell.mainWindow, WM_COMMAND, IDM_SAVEAS, 0);
+        Pump();
+        REQUIRE_FALSE(script.timedOut());
+    }
+    REQUIRE(shell.filePath[0] != L'\0');
+    CHECK(shell.board->state == NotStarted);
+    // Saving does not update the toolbar: the button keeps its grey.
     CHECK_FALSE(newEnabled());
+    CHECK(LookOf(NewX, IDB_NEW) == Greyed);
     // Undo with nothing to take back changes no stone, but updates the buttons.
     SendMessageW(shell.mainWindow, WM_COMMAND, IDM_UNDO, 0);
     Pump();
     CHECK(newEnabled());
-    CHECK(shell.board->state == NotStarted);
+    CHECK(LookOf(NewX, IDB_NEW) == Flat);
+    DeleteFileW(path.c_str());
 }
