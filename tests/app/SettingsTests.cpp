@@ -288,13 +288,20 @@ TEST_CASE("a started game is given up only after Yes; No, Storno and the same si
     CHECK(shell.board.get() == board);
     CHECK(Title() == L"Quinterra [20x20] partie.hra");
 
-    {
-        DialogScript script({DialogScript::Press(IDCANCEL)});
+    // Storno, and the close box with new sizes typed in.
+    auto closeBox = [](HWND dialog) {
+        SetDlgItemTextW(dialog, IDC_WIDTH, L"50");
+        PostMessageW(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
+    };
+    for (const DialogScript::Step& close : {DialogScript::Press(IDCANCEL), DialogScript::Step(closeBox)}) {
+        DialogScript script({close});
         SendMessageW(shell.mainWindow, WM_COMMAND, IDM_SETTINGS, 0);
         Pump();
+        CHECK_FALSE(script.timedOut());
         CHECK(script.seen().size() == 1);
+        CHECK(shell.board.get() == board);
+        CHECK(shell.board->width == 20);
     }
-    CHECK(shell.board.get() == board);
 
     CHECK(Settings(L"30", L"15", {IDYES}).size() == 1);
     CHECK(shell.board->width == 30);
