@@ -196,7 +196,7 @@ TEST_CASE("Save without a name asks for one; then the title names the file and S
     CHECK(ReadBytes(folder / L"partie.hra") == before);
 }
 
-TEST_CASE("A game with taken-back turns opens as it was saved, and saves to the same bytes")
+TEST_CASE("A game with taken-back turns opens as it was saved, and saves to the same bytes; Czech names work")
 {
     StillGame game;
     TempFolder folder;
@@ -207,7 +207,7 @@ TEST_CASE("A game with taken-back turns opens as it was saved, and saves to the 
     REQUIRE(shell.board->currentTurn == 1);
     REQUIRE(shell.board->lastTurn == 3);
     shell.board->clock = 77;
-    Run(IDM_SAVEAS, {DialogScript::ChooseFile(folder / L"zpet.hra")});
+    Run(IDM_SAVEAS, {DialogScript::ChooseFile(folder / L"zpět.hra")});
     const SavedGame saved = BoardGame();
     const std::vector<int32_t> stones = Stones();
 
@@ -215,18 +215,18 @@ TEST_CASE("A game with taken-back turns opens as it was saved, and saves to the 
     REQUIRE(StonesOnBoard() == 0);
     REQUIRE(Title() == L"Quinterra [20x20]");
 
-    Open(folder / L"zpet.hra");
+    Open(folder / L"zpět.hra");
     CHECK(BoardGame() == saved);
     CHECK(Stones() == stones);
     CHECK(shell.board->state == InPlay);
-    CHECK(Title() == L"Quinterra [20x20] zpet.hra");
+    CHECK(Title() == L"Quinterra [20x20] zpět.hra");
     CHECK_FALSE(Greyed(IDM_REDO));
     CHECK_FALSE(Greyed(IDM_UNDO));
     CHECK_FALSE(Greyed(IDM_NEW));
     CHECK_FALSE(Greyed(IDM_HINT));
 
     Run(IDM_SAVEAS, {DialogScript::ChooseFile(folder / L"znovu.hra")});
-    CHECK(ReadBytes(folder / L"znovu.hra") == ReadBytes(folder / L"zpet.hra"));
+    CHECK(ReadBytes(folder / L"znovu.hra") == ReadBytes(folder / L"zpět.hra"));
 
     // Redo plays the taken-back turns from the file.
     Command(IDM_REDO);
