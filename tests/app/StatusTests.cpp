@@ -310,6 +310,15 @@ TEST_CASE("the clock runs only in play and while the window is active")
         Tick();
         CHECK(shell.board->clock == stopped + 1);
     }
+    SUBCASE("a clock at its largest count (from a saved game) stands still instead of wrapping")
+    {
+        const int32_t top = std::numeric_limits<int32_t>::max();
+        shell.board->clock = top;
+        Tick();
+        Tick();
+        CHECK(shell.board->clock == top);
+        CheckPanel(L"1/1", L"", L"298261:37:03");
+    }
     SUBCASE("a new game starts from zero and waits for the first move")
     {
         BoxAnswerer yes(IDYES);
