@@ -71,12 +71,31 @@ wait_for() {
     done
     return 1
 }
-type_into_dialog() {
-    local dialog
-    dialog=$(window_named "$1") || fail "no dialog titled like '$1'"
-    sleep 0.3
-    xdotool type --delay 20 "$2"
-    xdotool key Return
+# A click on the status strip gives the game the keyboard focus (there is
+# no window manager to do it) and plays no move.
+focus_game() {
+    xdotool mousemove "$((board_x + 100))" "$((board_y + 17 * 20 + 18 + 10))" click 1
+    sleep 0.2
+}
+# Presses a command key, then types a name into the file dialog it opens, until
+# the title shows the expected name. Two tries: a key can go astray while the
+# machine is busy.
+through_dialog() {
+    local key=$1 dialog_title=$2 name=$3 title=$4
+    for _ in 1 2; do
+        focus_game
+        xdotool key --clearmodifiers "$key"
+        window_named "$dialog_title" >/dev/null || continue
+        sleep 0.5
+        xdotool type --delay 20 "$name"
+        xdotool key Return
+        window_named "$title" >/dev/null && return 0
+        # Whatever the dialog made of the keys, close it and try again.
+        xdotool key Escape
+        sleep 0.5
+        xdotool key Escape
+    done
+    return 1
 }
 
 human=("10 10" "3 16" "16 4")
@@ -90,9 +109,8 @@ sleep 0.5
 screenshot
 cp "$work/screen.png" "$work/played.png"
 
-xdotool key --clearmodifiers ctrl+s
-type_into_dialog 'Ulo|Save' "$dos_work\\partie"
-window_named '^Quinterra \[20x20\] partie\.hra$' >/dev/null || fail "the title does not name partie.hra after saving"
+through_dialog ctrl+s 'Ulo|Save' "$dos_work\\partie" '^Quinterra \[20x20\] partie\.hra$' ||
+    fail "the title does not name partie.hra after saving"
 [ -s "$work/partie.hra" ] || fail "no file partie.hra was written"
 
 # The file: the stored form turns each 0D 0A back into 0A; then magic,
@@ -134,6 +152,7 @@ for reply in "${replies[@]}"; do
 done
 echo "partie.hra holds the three moves and the replies seen on the screen"
 
+focus_game
 xdotool key --clearmodifiers ctrl+n
 window_named 'Zahájit|novou' >/dev/null || fail "New did not ask"
 sleep 0.3
@@ -141,9 +160,8 @@ xdotool key Return
 window_named '^Quinterra \[20x20\]$' >/dev/null || fail "the title still names a file after New"
 wait_for grey_at 10 10 || fail "the board is not empty after New"
 
-xdotool key --clearmodifiers ctrl+o
-type_into_dialog 'Otev|Open' "$dos_work\\partie.hra"
-window_named '^Quinterra \[20x20\] partie\.hra$' >/dev/null || fail "the title does not name partie.hra after opening"
+through_dialog ctrl+o 'Otev|Open' "$dos_work\\partie.hra" '^Quinterra \[20x20\] partie\.hra$' ||
+    fail "the title does not name partie.hra after opening"
 all_back() {
     local m
     for m in "${human[@]}"; do cross_at $m || return 1; done
