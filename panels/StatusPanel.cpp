@@ -71,11 +71,11 @@ void DrawField(const Field& field, const wchar_t* text)
         break;
     }
     if (field.drawn) {
-        clearLeft = std::min(clearLeft, field.drawn->left);
-        clearRight = std::max(clearRight, field.drawn->right);
+        if (field.drawn->left < field.drawn->right) {
+            clearLeft = std::min(clearLeft, field.drawn->left);
+            clearRight = std::max(clearRight, field.drawn->right);
+        }
         *field.drawn = text ? TextSpan{textX, textX + size.cx} : TextSpan{};
-        if (field.drawn->left == field.drawn->right)
-            *field.drawn = TextSpan{w, 0};  // nothing to clear next time
     }
     // A null pen draws no outline and leaves the rectangle one pixel short
     // on the right and at the bottom.
@@ -109,8 +109,8 @@ void PaintPanel(HWND window)
         LineTo(dc, client.right, EtchLightRow);
     }
     // The whole strip is fresh: nothing of an earlier text is left to clear.
-    statusPanel.coordinatesDrawn = TextSpan{client.right, 0};
-    statusPanel.clockDrawn = TextSpan{client.right, 0};
+    statusPanel.coordinatesDrawn = TextSpan{};
+    statusPanel.clockDrawn = TextSpan{};
     DrawClock();
     DrawMoveCounter();
     DrawCoordinates();
@@ -159,8 +159,8 @@ void DrawCoordinates()
     // while the window is being sized, a strip past the last square give
     // numbers beyond the board: they belong to the last square.
     if (shell.board) {
-        col = std::clamp(col, 1, int(std::max(shell.board->width, 1u)));
-        row = std::clamp(row, 1, int(std::max(shell.board->height, 1u)));
+        col = std::min(col, int(shell.board->width));
+        row = std::min(row, int(shell.board->height));
     }
     wchar_t text[32];
     swprintf(text, 32, L"[%i,%i]", col, row);

@@ -9,8 +9,9 @@
 
 #include <memory>
 
-// Columns [left, right) that a field's text covered when last drawn: a
-// shorter text must not leave pieces of a longer one behind.
+// Columns [left, right) that a field's text covered when last drawn (none
+// when left is not below right): a shorter text must not leave pieces of a
+// longer one behind.
 struct TextSpan {
     int left = 0;
     int right = 0;
