@@ -2,7 +2,8 @@
 # Plays quinterra.exe's toolbar as a player would, on the test display of a
 # build tree: rests the pointer on the Hint button and looks for its raised
 # frame, clicks it and looks for the hinted cross at (4,4) with the answering
-# circle at (5,4), and for the New game and Undo buttons in colour.
+# circle at (5,4), and for the New game and Undo buttons in colour; then
+# plays (10,10) and double-clicks Undo, which takes back both turns.
 # Usage: player-toolbar-test.sh BUILD_DIR QUINTERRA_EXE
 set -euo pipefail
 build=$(cd "$1" && pwd)
@@ -83,6 +84,9 @@ played() {
     has "$cross" 192,0,0 && ! has "$cross" 0,0,192 && has "$circle" 0,0,192 && ! has "$circle" 192,0,0
 }
 after_hint() { played && new_in_colour && undo_in_colour; }
+grey_at() { [ "$(square "$1" "$2")" = "225 192,192,192" ]; }
+second_turn() { has "$(square 10 10)" 192,0,0; }
+both_undone() { grey_at 4 4 && grey_at 5 4 && grey_at 10 10 && ! undo_in_colour; }
 wait_for() {
     for _ in $(seq 40); do
         screenshot
@@ -107,3 +111,11 @@ echo "Hint rises under the pointer"
 xdotool click 1
 wait_for after_hint || fail "no cross at (4,4) and circle at (5,4), or New game and Undo still greyed"
 echo "Hint played (4,4), the reply is at (5,4); New game and Undo are enabled"
+
+xdotool mousemove $((board_x + 17 * 10 + 9)) $((board_y + 17 * 10 + 9)) click 1
+wait_for second_turn || fail "no cross at (10,10)"
+# The toolbar takes no double clicks: the second click is a second Undo.
+xdotool mousemove $((client_x + undo_x + 4)) $((client_y + 18))
+xdotool mousemove $((client_x + undo_x + 2)) $((client_y + 20)) click --repeat 2 --delay 60 1
+wait_for both_undone || fail "a double click on Undo did not take back both turns"
+echo "a double click on Undo took back both turns"
