@@ -413,3 +413,30 @@ TEST_CASE("Cancelling the open dialog keeps title and path, but the next Save as
     CHECK(std::wstring(shell.filePath) == folder / L"partie.hra");
     Run(IDM_SAVE, {DialogScript::Press(IDCANCEL)});
 }
+
+TEST_CASE("A game saved before the first move enables New, and opens as an empty board")
+{
+    StillGame game;
+    TempFolder folder;
+    REQUIRE(Greyed(IDM_NEW));
+    Run(IDM_SAVEAS, {DialogScript::ChooseFile(folder / L"prazdna.hra")});
+    CHECK_FALSE(Greyed(IDM_NEW));
+    const std::vector<uint8_t> bytes = ReadBytes(folder / L"prazdna.hra");
+    CHECK(FromStoredForm(bytes).size() == kSavedGameHeaderSize);
+
+    Click(10, 10);
+    Click(4, 4);
+    REQUIRE(StonesOnBoard() == 4);
+    Open(folder / L"prazdna.hra");
+    CHECK(StonesOnBoard() == 0);
+    CHECK(shell.board->state == NotStarted);
+    CHECK(shell.board->currentTurn == -1);
+    CHECK(shell.board->lastTurn == -1);
+    CHECK(Greyed(IDM_UNDO));
+    CHECK(Greyed(IDM_REDO));
+    CHECK_FALSE(Greyed(IDM_HINT));
+    // The first move starts the game as on a new board.
+    Click(10, 10);
+    CHECK(shell.board->state == InPlay);
+    CHECK(StonesOnBoard() == 2);
+}
