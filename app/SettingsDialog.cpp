@@ -2,9 +2,9 @@
 
 #include "BoardView.h"
 #include "Commands.h"
+#include "FileCommands.h"
 #include "Shell.h"
 #include "Toolbar.h"
-#include "WindowFitting.h"
 #include "resource.h"
 
 #include <algorithm>
@@ -36,9 +36,23 @@ bool GameStarted()
     return shell.board && shell.board->state != NotStarted;
 }
 
-// Puts a new, empty board of the given size in place of the current one
-// and fits the window to it. The new board is built first: without memory
-// for it, the old game stays as it was.
+void OnOk(HWND dialog)
+{
+    const uint32_t width = ClampWidth(ReadField(dialog, IDC_WIDTH));
+    const uint32_t height = ClampHeight(ReadField(dialog, IDC_HEIGHT));
+    if (!shell.board || (width == shell.board->width && height == shell.board->height))
+        return;
+    if (GameStarted()) {
+        int answer = MessageBoxW(dialog, L"Opravdu si přejete změnit velikost hrací plochy\ra tím zrušit stávající hru?",
+                                 L"Změnit velikost?", MB_YESNO);
+        if (answer != IDYES || !shell.board)
+            return;
+    }
+    ChangeBoardSize(dialog, width, height);
+}
+
+}  // namespace
+
 void ChangeBoardSize(HWND dialog, uint32_t width, uint32_t height)
 {
     std::unique_ptr<CBoard> board;
@@ -56,52 +70,21 @@ void ChangeBoardSize(HWND dialog, uint32_t width, uint32_t height)
     board->scrollY = 0;
     board->visibleCols = std::min(width, MaxShownCols);
     board->visibleRows = std::min(height, MaxShownRows);
-    const uint32_t cols = board->visibleCols;
-    const uint32_t rows = board->visibleRows;
     InstallBoard(std::move(board));
 
     shell.filePath[0] = L'\0';
     shell.nameOffset = 0;
 
-    PixelSize size = WindowSizeFor(cols, rows, CurrentFrameMetrics());
-    LayoutMainWindow(0, 0, size.width, size.height, false);
+    // The window is sized for the shown part; its fitting then sets the view,
+    // and the bars show it, with the new board's range.
+    ApplyBoardView();
     if (!shell.board)
         return;
-    // The fitting above has set the view; the bars show it, range included.
-    SCROLLINFO info{};
-    info.cbSize = sizeof info;
-    info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL;
-    info.nMax = int(width) - 1;
-    info.nPage = shell.board->visibleCols;
-    info.nPos = int(shell.board->scrollX);
-    SetScrollInfo(shell.boardView, SB_HORZ, &info, TRUE);
-    info.nMax = int(height) - 1;
-    info.nPage = shell.board->visibleRows;
-    info.nPos = int(shell.board->scrollY);
-    SetScrollInfo(shell.boardView, SB_VERT, &info, TRUE);
-
     SetMainTitle(shell.mainWindow, width, height, false);
     for (HWND window : {shell.mainWindow, shell.toolbar, shell.boardView, shell.status})
         InvalidateRect(window, nullptr, FALSE);
     UpdateToolbar();
 }
-
-void OnOk(HWND dialog)
-{
-    const uint32_t width = ClampWidth(ReadField(dialog, IDC_WIDTH));
-    const uint32_t height = ClampHeight(ReadField(dialog, IDC_HEIGHT));
-    if (!shell.board || (width == shell.board->width && height == shell.board->height))
-        return;
-    if (GameStarted()) {
-        int answer = MessageBoxW(dialog, L"Opravdu si přejete změnit velikost hrací plochy\ra tím zrušit stávající hru?",
-                                 L"Změnit velikost?", MB_YESNO);
-        if (answer != IDYES || !shell.board)
-            return;
-    }
-    ChangeBoardSize(dialog, width, height);
-}
-
-}  // namespace
 
 int32_t ParseDecimal(const wchar_t* text)
 {

@@ -18,3 +18,9 @@ uint32_t ClampWidth(int32_t value);
 uint32_t ClampHeight(int32_t value);
 constexpr uint32_t MaxShownCols = 40;
 constexpr uint32_t MaxShownRows = 20;
+
+// Puts a new, empty board of the given size in place of the current one and
+// fits the window, its bars and its title to it. The new board is built
+// first: without memory for it, the player is told (in a box owned by
+// dialog) and the old game stays as it was.
+void ChangeBoardSize(HWND dialog, uint32_t width, uint32_t height);

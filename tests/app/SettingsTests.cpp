@@ -349,3 +349,24 @@ TEST_CASE("About shows its eleven lines; the help file is looked for beside the 
     const std::string help = HelpFilePath();
     CHECK(std::wstring(help.begin(), help.end()) == expected);
 }
+
+TEST_CASE("a board that cannot get its memory leaves the old game in place")
+{
+    GameFixture game;
+    Click(10, 10);
+    CBoard* board = shell.board.get();
+    {
+        DialogScript script({DialogScript::Press(IDOK)});
+        ChangeBoardSize(shell.mainWindow, 60000, 60000);
+        Pump();
+        REQUIRE(script.seen().size() == 1);
+        CHECK(script.seen()[0].caption == L"Chyba");
+    }
+    CHECK(shell.board.get() == board);
+    CHECK(StonesOnBoard() == 2);
+    CHECK(Title() == L"Quinterra [20x20]");
+    CHECK_FALSE(shell.outOfMemory);
+    // The game goes on.
+    Click(3, 3);
+    CHECK(StonesOnBoard() == 4);
+}
