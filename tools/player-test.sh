@@ -37,9 +37,15 @@ done
 # The window shows 20 x 20 squares: its client area is 17*20 + 17 + 1 wide and
 # 17*20 + 17 + 53 high. The frame is as wide on each side and at the bottom;
 # what remains at the top is caption and menu bar.
-eval "$(xdotool getwindowgeometry --shell "$window")"
 client_w=$((17 * 20 + 17 + 1))
 client_h=$((17 * 20 + 17 + 53))
+# The window is created a pixel larger and fitted when it is shown: wait for
+# the fitted size (a frame as wide on the left as on the right).
+for _ in $(seq 50); do
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    [ $(((WIDTH - client_w) % 2)) -eq 0 ] && break
+    sleep 0.1
+done
 border=$(((WIDTH - client_w) / 2))
 top=$((HEIGHT - border - client_h))
 board_x=$((X + border))

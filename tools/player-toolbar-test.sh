@@ -36,9 +36,15 @@ done
 
 # The client area holds 20 x 20 squares: 17*20 + 17 + 1 wide, 17*20 + 17 + 53
 # high; the frame is as wide on each side and at the bottom.
-eval "$(xdotool getwindowgeometry --shell "$window")"
 client_w=$((17 * 20 + 17 + 1))
 client_h=$((17 * 20 + 17 + 53))
+# The window is created a pixel larger and fitted when it is shown: wait for
+# the fitted size (a frame as wide on the left as on the right).
+for _ in $(seq 50); do
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    [ $(((WIDTH - client_w) % 2)) -eq 0 ] && break
+    sleep 0.1
+done
 border=$(((WIDTH - client_w) / 2))
 top=$((HEIGHT - border - client_h))
 client_x=$((X + border))
