@@ -5,72 +5,17 @@
 # the screen, and the board must show the same stones again after opening.
 # Usage: player-save-test.sh BUILD_DIR QUINTERRA_EXE
 set -euo pipefail
-build=$(cd "$1" && pwd)
-exe=$2
-root=$(cd "$(dirname "$0")/.." && pwd)
-[ -s "$build/xvfb.display" ] || { echo "no test display; run through ctest (fixture wine_up)" >&2; exit 1; }
-export DISPLAY=":$(cat "$build/xvfb.display")"
-work=$(mktemp -d)
+source "$(dirname "$0")/player-lib.sh"
+player_start "$1" "$2"
 # The folder as the game sees it: Wine shows the Unix root as drive Z:.
 dos_work="Z:${work//\//\\}"
-
-game=""
-finish() {
-    if [ -n "$game" ]; then
-        kill "$game" 2>/dev/null || true
-        wait "$game" 2>/dev/null || true
-    fi
-    rm -rf "$work"
-}
-trap finish EXIT
-
-"$root/tools/wine-run.sh" "$build" "$exe" </dev/null >"$work/game.log" 2>&1 &
-game=$!
-
-# Waits for a window whose title matches, and prints its id.
-window_named() {
-    local id=""
-    for _ in $(seq 100); do
-        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 || true)
-        [ -n "$id" ] && { echo "$id"; return 0; }
-        sleep 0.1
-    done
-    return 1
-}
 fail() {
     echo "FAIL: $1" >&2
     import -window root "$build/player-save-failure.png" 2>/dev/null || true
     exit 1
 }
+player_window
 
-window=$(window_named '^Quinterra \[20x20\]$') || fail "the game window did not appear"
-eval "$(xdotool getwindowgeometry --shell "$window")"
-client_w=$((17 * 20 + 17 + 1))
-client_h=$((17 * 20 + 17 + 53))
-border=$(((WIDTH - client_w) / 2))
-top=$((HEIGHT - border - client_h))
-board_x=$((X + border))
-board_y=$((Y + top + 32))
-square_x() { echo $((board_x + 17 * $1 + 2)); }
-square_y() { echo $((board_y + 17 * $1 + 2)); }
-
-screenshot() { import -window root "$work/screen.png"; }
-colours() {
-    convert "$work/screen.png" -crop "15x15+$(square_x "$1")+$(square_y "$2")" +repage \
-        -depth 8 -format %c histogram:info:- | sed -E 's/^ *([0-9]+): \(([0-9]+),([0-9]+),([0-9]+).*/\1 \2,\3,\4/'
-}
-has() { grep -q " $2\$" <<<"$1"; }
-cross_at() { local s; s=$(colours "$1" "$2"); has "$s" "192,0,0" && ! has "$s" "0,0,192"; }
-circle_at() { local s; s=$(colours "$1" "$2"); has "$s" "0,0,192" && ! has "$s" "192,0,0"; }
-grey_at() { [ "$(colours "$1" "$2")" = "225 192,192,192" ]; }
-wait_for() {
-    for _ in $(seq 40); do
-        screenshot
-        "$@" && return 0
-        sleep 0.25
-    done
-    return 1
-}
 # A click on the status strip gives the game the keyboard focus (there is
 # no window manager to do it) and plays no move.
 focus_game() {
@@ -102,7 +47,7 @@ human=("10 10" "3 16" "16 4")
 wait_for grey_at 10 10 || fail "the empty board was not drawn"
 for move in "${human[@]}"; do
     set -- $move
-    xdotool mousemove "$(($(square_x "$1") + 7))" "$(($(square_y "$2") + 7))" click 1
+    click_square "$1" "$2"
     wait_for cross_at "$1" "$2" || fail "no cross at ($1,$2) after the click"
 done
 sleep 0.5
