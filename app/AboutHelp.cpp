@@ -14,7 +14,8 @@ const wchar_t HelpFileName[] = L"quinterra.hlp";
 std::string ToAnsi(const std::wstring& path)
 {
     BOOL lossy = FALSE;
-    int size = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, path.c_str(), -1, nullptr, 0, nullptr, &lossy);
+    int size =
+        WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, path.c_str(), -1, nullptr, 0, nullptr, &lossy);
     if (size <= 0 || lossy)
         return "";
     std::string narrow(size_t(size), '\0');
@@ -50,8 +51,8 @@ std::string HelpFilePath()
     std::vector<wchar_t> module(MAX_PATH);
     DWORD length = 0;
     // A path longer than the buffer comes back cut short: grow and ask again.
-    while ((length = GetModuleFileNameW(nullptr, module.data(), DWORD(module.size()))) >= module.size() &&
-           module.size() < 32768)
+    while ((length = GetModuleFileNameW(nullptr, module.data(), DWORD(module.size()))) >= module.size()
+        && module.size() < 32768)
         module.resize(module.size() * 2);
     if (length == 0 || length >= module.size())
         return ToAnsi(HelpFileName);

@@ -7,8 +7,8 @@
 #include "Shell.h"
 #include "WindowFitting.h"
 
-#include <windows.h>
 #include <commdlg.h>
+#include <windows.h>
 
 #include <cwchar>
 
@@ -24,7 +24,7 @@ struct FileBackup {
 
 FileBackup TakeBackup()
 {
-    FileBackup backup{};
+    FileBackup backup {};
     wmemcpy(backup.path, shell.filePath, PathRoom);
     backup.nameOffset = shell.nameOffset;
     return backup;
@@ -41,7 +41,7 @@ void PutBack(const FileBackup& backup)
 // which forgets the name offset until the player confirms a name.
 bool ChooseFile(bool forSaving)
 {
-    OPENFILENAMEW block{};
+    OPENFILENAMEW block {};
     shell.nameOffset = 0;
     shell.filePath[PathRoom - 1] = L'\0';
     block.lStructSize = sizeof block;
@@ -74,7 +74,7 @@ void ApplyBoardView()
     LayoutMainWindow(0, 0, size.width, size.height, false);
     if (!shell.board)
         return;
-    SCROLLINFO info{};
+    SCROLLINFO info {};
     info.cbSize = sizeof info;
     info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL;
     info.nMax = int(shell.board->width) - 1;

@@ -4,14 +4,16 @@
 
 PixelSize WindowSizeFor(uint32_t cols, uint32_t rows, const FrameMetrics& m)
 {
-    return {SquarePixels * int(cols) + m.fw + m.vsw + 1, SquarePixels * int(rows) + m.fh + m.hsh + PanelsHeight};
+    return {
+        SquarePixels * int(cols) + m.fw + m.vsw + 1, SquarePixels * int(rows) + m.fh + m.hsh + PanelsHeight};
 }
 
 SquareCount SquaresFor(int width, int height, const FrameMetrics& m)
 {
     // C++ division truncates toward zero, as the fitting expects for the
     // (rare) sizes smaller than the frame.
-    return {(width - m.fw - m.vsw) / SquarePixels, (height - m.fh - m.hsh - (PanelsHeight - 1)) / SquarePixels};
+    return {
+        (width - m.fw - m.vsw) / SquarePixels, (height - m.fh - m.hsh - (PanelsHeight - 1)) / SquarePixels};
 }
 
 SquareCount FitSquares(SquareCount raw, uint32_t boardCols, uint32_t boardRows)
@@ -48,9 +50,10 @@ uint32_t ClampOrigin(uint32_t origin, uint32_t count, uint32_t boardSize)
 }
 
 SnapResult SnapDrag(int edge, DragRect& drag, SquareCount previous, uint32_t scrollX, uint32_t scrollY,
-                    uint32_t boardCols, uint32_t boardRows, const FrameMetrics& m)
+    uint32_t boardCols, uint32_t boardRows, const FrameMetrics& m)
 {
-    SquareCount fit = FitSquares(SquaresFor(drag.right - drag.left, drag.bottom - drag.top, m), boardCols, boardRows);
+    SquareCount fit =
+        FitSquares(SquaresFor(drag.right - drag.left, drag.bottom - drag.top, m), boardCols, boardRows);
     PixelSize size = WindowSizeFor(uint32_t(fit.cols), uint32_t(fit.rows), m);
 
     bool left = edge == EdgeLeft || edge == EdgeTopLeft || edge == EdgeBottomLeft;
@@ -80,8 +83,8 @@ SnapResult SnapDrag(int edge, DragRect& drag, SquareCount previous, uint32_t scr
     return {fit, scrollX, scrollY, fit.cols != previous.cols || fit.rows != previous.rows};
 }
 
-Placement MaximisedPlacement(bool haveBoard, uint32_t boardCols, uint32_t boardRows, PixelSize desktop,
-                             const FrameMetrics& m)
+Placement MaximisedPlacement(
+    bool haveBoard, uint32_t boardCols, uint32_t boardRows, PixelSize desktop, const FrameMetrics& m)
 {
     uint32_t cols = haveBoard ? std::min(boardCols, MaxZoomCols) : 20;
     uint32_t rows = haveBoard ? std::min(boardRows, MaxZoomRows) : 20;

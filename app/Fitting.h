@@ -21,8 +21,8 @@ constexpr uint32_t MaxZoomRows = 20;
 // allowance (outer minus client size, menu bar included) and the two
 // scroll bars of the board view.
 struct FrameMetrics {
-    int fw;   // outer width - client width
-    int fh;   // outer height - client height
+    int fw;  // outer width - client width
+    int fh;  // outer height - client height
     int vsw;  // width of a vertical scroll bar
     int hsh;  // height of a horizontal scroll bar
 };
@@ -93,7 +93,7 @@ struct SnapResult {
 // left or top edge, clamp otherwise). An unknown edge code moves nothing but
 // still keeps the origin within the board.
 SnapResult SnapDrag(int edge, DragRect& drag, SquareCount previous, uint32_t scrollX, uint32_t scrollY,
-                    uint32_t boardCols, uint32_t boardRows, const FrameMetrics& m);
+    uint32_t boardCols, uint32_t boardRows, const FrameMetrics& m);
 
 // The maximised window: at most 40 x 20 squares of the board (20 x 20 while
 // there is no board yet), centred on the desktop.
@@ -101,5 +101,5 @@ struct Placement {
     PixelPoint position;
     PixelSize size;
 };
-Placement MaximisedPlacement(bool haveBoard, uint32_t boardCols, uint32_t boardRows, PixelSize desktop,
-                             const FrameMetrics& m);
+Placement MaximisedPlacement(
+    bool haveBoard, uint32_t boardCols, uint32_t boardRows, PixelSize desktop, const FrameMetrics& m);

@@ -15,14 +15,14 @@ public:
 
 private:
     HWND window_;
-    PAINTSTRUCT paint_{};
+    PAINTSTRUCT paint_ {};
     HDC dc_;
 };
 
 // Selects an object into a context and puts the previous one back.
 class SelectionScope {
 public:
-    SelectionScope(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
+    SelectionScope(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) { }
     ~SelectionScope()
     {
         if (previous_)
@@ -39,7 +39,7 @@ private:
 // A pop-up menu built at run time.
 class MenuHandle {
 public:
-    explicit MenuHandle(HMENU menu) : menu_(menu) {}
+    explicit MenuHandle(HMENU menu) : menu_(menu) { }
     ~MenuHandle()
     {
         if (menu_)

@@ -26,7 +26,7 @@ const DWORD BoardStyle = WS_CHILD | WS_VISIBLE | WS_HSCROLL | WS_VSCROLL;
 // class twice (a second start in the same process, as the tests do) is fine.
 bool RegisterWindowClass(HINSTANCE instance, const wchar_t* name, WNDPROC procedure)
 {
-    WNDCLASSEXW wc{};
+    WNDCLASSEXW wc {};
     wc.cbSize = sizeof wc;
     wc.style = CS_HREDRAW | CS_VREDRAW;
     wc.lpfnWndProc = procedure;
@@ -45,8 +45,8 @@ void OnCreate(HWND window)
     shell.filePath[0] = L'\0';
     shell.nameOffset = 0;
     shell.timerId = SetTimer(window, 1, 500, nullptr);
-    RECT outer{};
-    RECT client{};
+    RECT outer {};
+    RECT client {};
     GetWindowRect(window, &outer);
     GetClientRect(window, &client);
     shell.frameWidth = (outer.right - outer.left) - (client.right - client.left);
@@ -64,39 +64,20 @@ void OnDestroy(HWND window)
 LRESULT HandleMainMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_CREATE:
-        OnCreate(window);
-        return 0;
-    case WM_DESTROY:
-        OnDestroy(window);
-        return 0;
+    case WM_CREATE: OnCreate(window); return 0;
+    case WM_DESTROY: OnDestroy(window); return 0;
     case WM_SIZE:
         if (wParam == SIZE_RESTORED || wParam == SIZE_MAXIMIZED)
             OnSize(wParam == SIZE_MAXIMIZED);
         return 0;
-    case WM_ACTIVATE:
-        OnActivate(LOWORD(wParam));
-        return 0;
-    case WM_PAINT:
-        OnMainPaint(window);
-        return 0;
-    case WM_GETMINMAXINFO:
-        OnGetMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lParam));
-        return 0;
-    case WM_COMMAND:
-        OnCommand(LOWORD(wParam));
-        return 0;
-    case WM_TIMER:
-        OnTimer();
-        return 0;
-    case WM_SIZING:
-        OnSizing(int(wParam), *reinterpret_cast<RECT*>(lParam));
-        return 0;
-    case WM_EXITSIZEMOVE:
-        OnExitSizeMove(window);
-        return 0;
-    default:
-        return DefWindowProcW(window, message, wParam, lParam);
+    case WM_ACTIVATE: OnActivate(LOWORD(wParam)); return 0;
+    case WM_PAINT: OnMainPaint(window); return 0;
+    case WM_GETMINMAXINFO: OnGetMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lParam)); return 0;
+    case WM_COMMAND: OnCommand(LOWORD(wParam)); return 0;
+    case WM_TIMER: OnTimer(); return 0;
+    case WM_SIZING: OnSizing(int(wParam), *reinterpret_cast<RECT*>(lParam)); return 0;
+    case WM_EXITSIZEMOVE: OnExitSizeMove(window); return 0;
+    default: return DefWindowProcW(window, message, wParam, lParam);
     }
 }
 
@@ -111,23 +92,17 @@ void DropQuitRequest()
 // Creates one child of the main window at its start-up place and size.
 HWND CreatePanel(const wchar_t* className, DWORD style, int x, int y, int width, int height)
 {
-    RECT r{0, 0, width, height};
+    RECT r {0, 0, width, height};
     AdjustWindowRect(&r, style, FALSE);
-    return CreateWindowExW(0, className, L"", style, x, y, r.right - r.left, r.bottom - r.top, shell.mainWindow,
-                           nullptr, shell.instance, nullptr);
+    return CreateWindowExW(0, className, L"", style, x, y, r.right - r.left, r.bottom - r.top,
+        shell.mainWindow, nullptr, shell.instance, nullptr);
 }
 
 }  // namespace
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    // An exception must not unwind through the system's message dispatch.
-    try {
-        return HandleMainMessage(window, message, wParam, lParam);
-    } catch (const CEngine::ExMalloc&) {
-        AbandonGame();
-        return 0;
-    }
+    return OutOfMemoryGuard<HandleMainMessage>(window, message, wParam, lParam);
 }
 
 bool CreateMainWindow(HINSTANCE instance, int show)
@@ -138,7 +113,7 @@ bool CreateMainWindow(HINSTANCE instance, int show)
     // Creation sizes for 20 x 20 squares; the first showing fits them exactly.
     int boardRight = vsw + 341;
     int boardBottom = hsh + 341;
-    RECT mainRect{0, 0, boardRight, boardBottom + 19 + 31 + 2};
+    RECT mainRect {0, 0, boardRight, boardBottom + 19 + 31 + 2};
     AdjustWindowRect(&mainRect, MainStyle, TRUE);
 
     if (!RegisterWindowClass(instance, MainClass, MainWindowProc))
@@ -146,8 +121,8 @@ bool CreateMainWindow(HINSTANCE instance, int show)
     FormatMainTitle(20, 20, false);
     HMENU menu = LoadMenuW(instance, MAKEINTRESOURCEW(IDR_MAINMENU));
     HWND main = CreateWindowExW(0, MainClass, shell.title, MainStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-                                mainRect.right - mainRect.left + 1, mainRect.bottom - mainRect.top + 1, nullptr,
-                                menu, instance, nullptr);
+        mainRect.right - mainRect.left + 1, mainRect.bottom - mainRect.top + 1, nullptr, menu, instance,
+        nullptr);
     if (!main) {
         if (menu)
             DestroyMenu(menu);
@@ -186,7 +161,7 @@ bool TranslateCommandKey(MSG& message)
 
 int RunMessageLoop()
 {
-    MSG message{};
+    MSG message {};
     BOOL got;
     while ((got = GetMessageW(&message, nullptr, 0, 0)) != 0) {
         if (got == -1)

@@ -43,8 +43,9 @@ void OnOk(HWND dialog)
     if (!shell.board || (width == shell.board->width && height == shell.board->height))
         return;
     if (GameStarted()) {
-        int answer = MessageBoxW(dialog, L"Opravdu si přejete změnit velikost hrací plochy\ra tím zrušit stávající hru?",
-                                 L"Změnit velikost?", MB_YESNO);
+        int answer = MessageBoxW(dialog,
+            L"Opravdu si přejete změnit velikost hrací plochy\ra tím zrušit stávající hru?",
+            L"Změnit velikost?", MB_YESNO);
         if (answer != IDYES || !shell.board)
             return;
     }
@@ -62,8 +63,8 @@ void ChangeBoardSize(HWND dialog, uint32_t width, uint32_t height)
     } catch (const std::bad_alloc&) {
     }
     if (!board) {
-        MessageBoxW(dialog, L"Pro hrací plochu této velikosti není dost paměti.\rHra pokračuje beze změny.", L"Chyba",
-                    MB_OK | MB_ICONEXCLAMATION);
+        MessageBoxW(dialog, L"Pro hrací plochu této velikosti není dost paměti.\rHra pokračuje beze změny.",
+            L"Chyba", MB_OK | MB_ICONEXCLAMATION);
         return;
     }
     board->scrollX = 0;
@@ -134,8 +135,7 @@ INT_PTR CALLBACK SettingsDialogProc(HWND dialog, UINT message, WPARAM wParam, LP
         if ((wParam & 0xFFF0) == SC_CLOSE)
             EndDialog(dialog, 0);
         return FALSE;
-    default:
-        return FALSE;
+    default: return FALSE;
     }
 }
 

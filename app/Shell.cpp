@@ -16,12 +16,13 @@ void DestroyBoard()
 FrameMetrics CurrentFrameMetrics()
 {
     // The scroll bar sizes are read each time: the user may change them.
-    return {shell.frameWidth, shell.frameHeight, GetSystemMetrics(SM_CXVSCROLL), GetSystemMetrics(SM_CYHSCROLL)};
+    return {
+        shell.frameWidth, shell.frameHeight, GetSystemMetrics(SM_CXVSCROLL), GetSystemMetrics(SM_CYHSCROLL)};
 }
 
 PixelSize DesktopSize()
 {
-    RECT r{};
+    RECT r {};
     GetClientRect(GetDesktopWindow(), &r);
     return {r.right - r.left, r.bottom - r.top};
 }
@@ -42,7 +43,7 @@ void FormatMainTitle(uint32_t width, uint32_t height, bool withFileName)
     if (withFileName && shell.nameOffset < sizeof shell.filePath / sizeof shell.filePath[0]) {
         shell.filePath[sizeof shell.filePath / sizeof shell.filePath[0] - 1] = L'\0';
         swprintf(shell.title, room, L"Quinterra [%ux%u] %ls", unsigned(width), unsigned(height),
-                 shell.filePath + shell.nameOffset);
+            shell.filePath + shell.nameOffset);
     } else {
         swprintf(shell.title, room, L"Quinterra [%ux%u]", unsigned(width), unsigned(height));
     }
@@ -56,9 +57,8 @@ void SetMainTitle(HWND window, uint32_t width, uint32_t height, bool withFileNam
 
 void ReportOutOfMemory(HWND owner)
 {
-    MessageBoxW(owner,
-                L"Pro hru není dost paměti.\rRozehranou partii nelze dohrát a program bude ukončen.",
-                L"Chyba", MB_OK | MB_ICONERROR);
+    MessageBoxW(owner, L"Pro hru není dost paměti.\rRozehranou partii nelze dohrát a program bude ukončen.",
+        L"Chyba", MB_OK | MB_ICONERROR);
 }
 
 void AbandonGame()

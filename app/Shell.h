@@ -85,4 +85,18 @@ void SetMainTitle(HWND window, uint32_t width, uint32_t height, bool withFileNam
 // The board ran out of memory: the game cannot go on. Tells the player and
 // closes the main window, which ends the message loop.
 void AbandonGame();
+
+// A window procedure around a message handler. The board running out of
+// memory must not unwind through the system's message dispatch: it ends the
+// game with a message instead.
+template <LRESULT (*Handle)(HWND, UINT, WPARAM, LPARAM)>
+LRESULT CALLBACK OutOfMemoryGuard(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    try {
+        return Handle(window, message, wParam, lParam);
+    } catch (const CEngine::ExMalloc&) {
+        AbandonGame();
+        return 0;
+    }
+}
 void ReportOutOfMemory(HWND owner);

@@ -6,7 +6,7 @@
 void SetScrollPages()
 {
     CBoard& board = *shell.board;
-    SCROLLINFO info{};
+    SCROLLINFO info {};
     info.cbSize = sizeof info;
     info.fMask = SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL;
     info.nPage = board.visibleCols;
@@ -22,10 +22,10 @@ void OnSize(bool maximised)
     if (!shell.board)
         return;
     FrameMetrics metrics = CurrentFrameMetrics();
-    RECT outer{};
+    RECT outer {};
     GetWindowRect(shell.mainWindow, &outer);
     SquareCount fit = FitSquares(SquaresFor(outer.right - outer.left, outer.bottom - outer.top, metrics),
-                                 shell.board->width, shell.board->height);
+        shell.board->width, shell.board->height);
     shell.fitCols = uint32_t(fit.cols);
     shell.fitRows = uint32_t(fit.rows);
     PixelSize size = WindowSizeFor(shell.fitCols, shell.fitRows, metrics);
@@ -74,10 +74,11 @@ void OnSizing(int edge, RECT& drag)
         return;
     CBoard& board = *shell.board;
     FrameMetrics metrics = CurrentFrameMetrics();
-    DragRect rect{drag.left, drag.top, drag.right, drag.bottom};
-    SquareCount previous{int(shell.fitCols), int(shell.fitRows)};
-    SnapResult snap = SnapDrag(edge, rect, previous, board.scrollX, board.scrollY, board.width, board.height, metrics);
-    drag = RECT{rect.left, rect.top, rect.right, rect.bottom};
+    DragRect rect {drag.left, drag.top, drag.right, drag.bottom};
+    SquareCount previous {int(shell.fitCols), int(shell.fitRows)};
+    SnapResult snap =
+        SnapDrag(edge, rect, previous, board.scrollX, board.scrollY, board.width, board.height, metrics);
+    drag = RECT {rect.left, rect.top, rect.right, rect.bottom};
 
     shell.fitCols = uint32_t(snap.fit.cols);
     shell.fitRows = uint32_t(snap.fit.rows);
@@ -95,7 +96,8 @@ void OnSizing(int edge, RECT& drag)
         int height = rect.bottom - rect.top;
         int inner = width - shell.frameWidth;
         UINT keep = SWP_NOZORDER | SWP_NOACTIVATE;
-        SetWindowPos(shell.boardView, nullptr, 0, 0, inner, height - shell.frameHeight - 52, keep | SWP_NOMOVE);
+        SetWindowPos(
+            shell.boardView, nullptr, 0, 0, inner, height - shell.frameHeight - 52, keep | SWP_NOMOVE);
         SetWindowPos(shell.toolbar, nullptr, 0, 0, inner, 32, keep | SWP_NOMOVE);
         SetWindowPos(shell.status, nullptr, 0, height - shell.frameHeight - 20, inner, 20, keep);
     }
@@ -116,7 +118,7 @@ void OnMainPaint(HWND window)
     PaintSession paint(window);
     if (!shell.sizing)
         return;
-    RECT client{};
+    RECT client {};
     GetClientRect(window, &client);
     SelectionScope brush(paint.dc(), GetStockObject(LTGRAY_BRUSH));
     SelectionScope pen(paint.dc(), GetStockObject(BLACK_PEN));
@@ -131,7 +133,7 @@ void OnGetMinMaxInfo(MINMAXINFO& info)
 {
     const CBoard* board = shell.board.get();
     Placement max = MaximisedPlacement(board != nullptr, board ? board->width : 0, board ? board->height : 0,
-                                       DesktopSize(), CurrentFrameMetrics());
-    info.ptMaxSize = POINT{max.size.width, max.size.height};
-    info.ptMaxPosition = POINT{max.position.x, max.position.y};
+        DesktopSize(), CurrentFrameMetrics());
+    info.ptMaxSize = POINT {max.size.width, max.size.height};
+    info.ptMaxPosition = POINT {max.position.x, max.position.y};
 }

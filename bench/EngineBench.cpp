@@ -106,11 +106,11 @@ void BM_EngineMemory(benchmark::State& state)
     }
     state.counters["cells_bytes"] = double(sizeof(Cell)) * size * size;
     state.counters["fives_bytes"] = double(sizeof(Five)) * e.numFives;
-    state.counters["total_KiB"]
-        = (double(sizeof(Cell)) * size * size + double(sizeof(Five)) * e.numFives) / 1024;
+    state.counters["total_KiB"] =
+        (double(sizeof(Cell)) * size * size + double(sizeof(Five)) * e.numFives) / 1024;
 }
 BENCHMARK(BM_EngineMemory)->Arg(20)->Arg(100)->Unit(benchmark::kMicrosecond);
 
-} // namespace
+}  // namespace
 
 BENCHMARK_MAIN();

@@ -30,7 +30,7 @@ Cell* HumanMove(CEngine& e, std::mt19937& rng, const std::vector<const Cell*>& m
     return e.ChooseMove(Human);
 }
 
-} // namespace
+}  // namespace
 
 std::vector<const Cell*> SelfPlayedGame(CEngine& e, uint32_t w, uint32_t h)
 {

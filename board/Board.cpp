@@ -5,16 +5,16 @@
 #include <new>
 
 CBoard::CBoard(HWND view, uint32_t w, uint32_t h)
-    : window(view)
-    , circlePen(CreatePen(PS_SOLID, 3, RGB(0, 0, 192)))
-    , crossPen(CreatePen(PS_SOLID, 3, RGB(192, 0, 0)))
-    , lightFramePen(CreatePen(PS_SOLID, 1, RGB(224, 224, 224)))
-    , darkFramePen(CreatePen(PS_SOLID, 1, RGB(128, 128, 128)))
-    , normalBrush(CreateSolidBrush(RGB(192, 192, 192)))
-    , lastMoveBrush(CreateSolidBrush(RGB(255, 255, 255)))
-    , winningBrush(CreateSolidBrush(RGB(255, 255, 0)))
-    , visibleCols(w)
-    , visibleRows(h)
+    : window(view),
+      circlePen(CreatePen(PS_SOLID, 3, RGB(0, 0, 192))),
+      crossPen(CreatePen(PS_SOLID, 3, RGB(192, 0, 0))),
+      lightFramePen(CreatePen(PS_SOLID, 1, RGB(224, 224, 224))),
+      darkFramePen(CreatePen(PS_SOLID, 1, RGB(128, 128, 128))),
+      normalBrush(CreateSolidBrush(RGB(192, 192, 192))),
+      lastMoveBrush(CreateSolidBrush(RGB(255, 255, 255))),
+      winningBrush(CreateSolidBrush(RGB(255, 255, 0))),
+      visibleCols(w),
+      visibleRows(h)
 {
     width = w;
     height = h;

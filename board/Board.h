@@ -14,10 +14,10 @@
 
 // How DrawSquare paints one square.
 enum SquareStyle : int32_t {
-    Normal = 0,       // grey interior, fresh frame
+    Normal = 0,  // grey interior, fresh frame
     WinningFive = 1,  // yellow interior
-    LastMove = 2,     // white interior
-    MarkOnly = 3,     // the mark alone, interior and frame untouched
+    LastMove = 2,  // white interior
+    MarkOnly = 3,  // the mark alone, interior and frame untouched
 };
 
 // Menu command ids that the board greys and enables itself.
@@ -31,7 +31,7 @@ enum : UINT {
 class CBoard : public CEngine {
 public:
     // Raised when a saved game's record cannot be replayed.
-    class ExOpen {};
+    class ExOpen { };
 
     // window is the board view; the board draws into it and greys the items
     // of its parent's (the main window's) menu. Raises CEngine::ExMalloc.

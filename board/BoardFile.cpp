@@ -21,7 +21,7 @@ const LONGLONG LargestSavedGame = 1 << 20;
 
 class FileHandle {
 public:
-    explicit FileHandle(HANDLE h) : handle_(h) {}
+    explicit FileHandle(HANDLE h) : handle_(h) { }
     ~FileHandle() { Close(); }
     FileHandle(const FileHandle&) = delete;
     FileHandle& operator=(const FileHandle&) = delete;
@@ -51,12 +51,13 @@ std::wstring TemporaryPathFor(const std::wstring& path)
 
 bool WriteWhole(const std::wstring& path, const std::vector<uint8_t>& bytes)
 {
-    FileHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                                nullptr));
+    FileHandle file(
+        CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.valid())
         return false;
     DWORD written = 0;
-    bool ok = WriteFile(file.get(), bytes.data(), DWORD(bytes.size()), &written, nullptr) && written == bytes.size();
+    bool ok = WriteFile(file.get(), bytes.data(), DWORD(bytes.size()), &written, nullptr)
+        && written == bytes.size();
     ok = ok && FlushFileBuffers(file.get());
     return file.Close() && ok;
 }
@@ -65,9 +66,9 @@ bool WriteWhole(const std::wstring& path, const std::vector<uint8_t>& bytes)
 // read whole or is larger than any saved game.
 bool ReadWhole(const wchar_t* path, std::vector<uint8_t>& bytes)
 {
-    FileHandle file(CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
-                                nullptr));
-    LARGE_INTEGER size{};
+    FileHandle file(CreateFileW(
+        path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    LARGE_INTEGER size {};
     if (!file.valid() || !GetFileSizeEx(file.get(), &size) || size.QuadPart > LargestSavedGame)
         return false;
     bytes.resize(size_t(size.QuadPart));
@@ -112,8 +113,8 @@ bool CBoard::Save(const wchar_t* path)
     // refuses to rename over one, so the check is ours.
     DWORD attributes = GetFileAttributesW(path);
     bool protectedFile = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
-    bool saved = !protectedFile && WriteWhole(temporary, ToStoredForm(EncodeSavedGame(game))) &&
-                 MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    bool saved = !protectedFile && WriteWhole(temporary, ToStoredForm(EncodeSavedGame(game)))
+        && MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
     if (!saved) {
         DeleteFileW(temporary.c_str());
         std::wstring text = L"Hru se nepodařilo uložit do souboru\r" + target + L".";

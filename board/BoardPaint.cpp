@@ -12,7 +12,7 @@ void Line(HDC dc, int x0, int y0, int x1, int y1)
     LineTo(dc, x1, y1);
 }
 
-} // namespace
+}  // namespace
 
 bool CBoard::Visible(uint32_t column, uint32_t row) const
 {
@@ -87,7 +87,7 @@ void CBoard::Paint(HDC dc)
     MemoryDC memory;
     GdiBitmap bitmap(CreateCompatibleBitmap(dc, wc + 1, hc + 1));
     if (!memory.get() || !bitmap.get())
-        return; // nothing to draw into; the window keeps its old picture
+        return;  // nothing to draw into; the window keeps its old picture
     HDC m = memory.get();
     Selection target(m, bitmap.get());
 

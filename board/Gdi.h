@@ -8,10 +8,7 @@
 template <class Handle> class GdiObject {
 public:
     GdiObject() = default;
-    explicit GdiObject(Handle h)
-        : handle(h)
-    {
-    }
+    explicit GdiObject(Handle h) : handle(h) { }
     ~GdiObject()
     {
         if (handle)
@@ -34,11 +31,7 @@ using GdiBitmap = GdiObject<HBITMAP>;
 // without a window gets no context, and drawing on it does nothing.
 class WindowDC {
 public:
-    explicit WindowDC(HWND w)
-        : window(w)
-        , dc(w ? GetDC(w) : nullptr)
-    {
-    }
+    explicit WindowDC(HWND w) : window(w), dc(w ? GetDC(w) : nullptr) { }
     ~WindowDC()
     {
         if (dc)
@@ -57,10 +50,7 @@ private:
 // A memory context compatible with the screen, deleted on scope exit.
 class MemoryDC {
 public:
-    MemoryDC()
-        : dc(CreateCompatibleDC(nullptr))
-    {
-    }
+    MemoryDC() : dc(CreateCompatibleDC(nullptr)) { }
     ~MemoryDC()
     {
         if (dc)
@@ -79,11 +69,7 @@ private:
 // exit, so that nothing of ours stays selected when it is deleted.
 class Selection {
 public:
-    Selection(HDC d, HGDIOBJ object)
-        : dc(d)
-        , previous(d && object ? SelectObject(d, object) : nullptr)
-    {
-    }
+    Selection(HDC d, HGDIOBJ object) : dc(d), previous(d && object ? SelectObject(d, object) : nullptr) { }
     ~Selection()
     {
         if (previous)

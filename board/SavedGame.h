@@ -23,7 +23,7 @@ struct SavedGame {
     uint32_t scrollY = 0;
     uint32_t visibleCols = 0;
     uint32_t visibleRows = 0;
-    std::vector<TurnRecord> record; // turns 0 .. lastTurn
+    std::vector<TurnRecord> record;  // turns 0 .. lastTurn
 
     bool operator==(const SavedGame&) const = default;
 };
@@ -38,8 +38,8 @@ enum class Refusal {
 
 struct LoadResult {
     Refusal refusal = Refusal::None;
-    std::string reason; // for tests and logs: which check failed
-    SavedGame game; // valid only when refusal is None
+    std::string reason;  // for tests and logs: which check failed
+    SavedGame game;  // valid only when refusal is None
 };
 
 constexpr size_t kSavedGameHeaderSize = 49;

@@ -27,7 +27,7 @@ std::string PlayRecorded(CEngine& e, int32_t player, uint32_t x, uint32_t y, int
     return "";
 }
 
-} // namespace
+}  // namespace
 
 std::string HeaderProblem(const SavedGame& g)
 {

@@ -16,11 +16,7 @@ void Put32(std::vector<uint8_t>& out, uint32_t v)
 // whether it ran past the end.
 class Reader {
 public:
-    explicit Reader(const std::vector<uint8_t>& bytes, size_t at)
-        : bytes_(bytes)
-        , at_(at)
-    {
-    }
+    explicit Reader(const std::vector<uint8_t>& bytes, size_t at) : bytes_(bytes), at_(at) { }
     uint32_t U32()
     {
         if (Left() < 4) {
@@ -51,7 +47,7 @@ LoadResult Refuse(Refusal refusal, std::string reason)
     return r;
 }
 
-} // namespace
+}  // namespace
 
 std::vector<uint8_t> EncodeSavedGame(const SavedGame& g)
 {
@@ -89,7 +85,7 @@ std::vector<uint8_t> FromStoredForm(const std::vector<uint8_t>& stored)
     logical.reserve(stored.size());
     for (size_t i = 0; i < stored.size(); ++i) {
         if (stored[i] == 0x0D && i + 1 < stored.size() && stored[i + 1] == 0x0A)
-            continue; // the 0x0A that follows stands for both
+            continue;  // the 0x0A that follows stands for both
         logical.push_back(stored[i]);
     }
     return logical;

@@ -79,7 +79,7 @@ void CBoard::Play(int px, int py, bool hint)
 
     Cell* reply = ChooseMove(Computer);
     if (!reply)
-        return; // cannot happen while InPlay: a full board ends the game
+        return;  // cannot happen while InPlay: a full board ends the game
     Place(Computer, reply);
     CheckOutcome();
     ShowWinningFive();

@@ -83,7 +83,7 @@ std::optional<std::string> ReadSquare(const CEngine& e, std::string_view args, u
 
 constexpr const char* noGame = "no game: send START first";
 
-} // namespace
+}  // namespace
 
 CBrainSession::CBrainSession() = default;
 CBrainSession::~CBrainSession() = default;
@@ -116,7 +116,7 @@ void CBrainSession::Command(std::string_view line, std::ostream& out)
     };
 
     if (cmd.word.empty())
-        return; // a blank line says nothing
+        return;  // a blank line says nothing
     if (is("END")) {
         ended = true;
     } else if (is("START")) {
@@ -287,7 +287,7 @@ void CBrainSession::BoardLine(std::string_view line, std::ostream& out)
         return;
     }
     if (v[2] == 3)
-        return; // a stone that does not take part in this game
+        return;  // a stone that does not take part in this game
     Cell* c = draft->CellAt(x, y);
     if (c->owner != Nobody) {
         Error(out, "BOARD line: square " + SquareName(x, y) + " is given twice");

@@ -38,8 +38,8 @@ public:
 private:
     enum class Mode {
         Commands,
-        Board, // collecting the lines of BOARD into the draft
-        SkipBoard, // a refused BOARD: its lines up to DONE are dropped
+        Board,  // collecting the lines of BOARD into the draft
+        SkipBoard,  // a refused BOARD: its lines up to DONE are dropped
     };
 
     void Command(std::string_view line, std::ostream& out);

@@ -10,10 +10,7 @@ class CLineSplitter {
 public:
     // A line keeps at most this many bytes plus one; the rest of it is dropped,
     // and the extra byte tells the reader that the line was longer than allowed.
-    explicit CLineSplitter(size_t maxLen)
-        : maxLength(maxLen)
-    {
-    }
+    explicit CLineSplitter(size_t maxLen) : maxLength(maxLen) { }
 
     // Takes one byte. Returns true when it completed a line, which is then in
     // `line` (without its end) until the next call.

@@ -12,7 +12,7 @@ char Upper(char c)
     return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c;
 }
 
-} // namespace
+}  // namespace
 
 std::string Quoted(std::string_view s)
 {

@@ -25,7 +25,7 @@ void Handle(CBrainSession& session, const std::string& line)
     std::fflush(stdout);
 }
 
-} // namespace
+}  // namespace
 
 int main()
 {

@@ -60,10 +60,10 @@ void CEngine::Init()
     // along one line stand next to each other, the one nearer the line's start
     // first.
     Five* next = fives.get();
-    for (uint32_t y = 0; y < h; ++y) // rows
+    for (uint32_t y = 0; y < h; ++y)  // rows
         for (uint32_t x0 = 0; x0 + 4 < w; ++x0)
             AppendFive(next++, x0, y, 1, 0);
-    for (uint32_t x = 0; x < w; ++x) // columns
+    for (uint32_t x = 0; x < w; ++x)  // columns
         for (uint32_t y0 = 0; y0 + 4 < h; ++y0)
             AppendFive(next++, x, y0, 0, 1);
     // Down-right diagonals from the top-right corner to the bottom-left one.
@@ -104,12 +104,9 @@ void CEngine::AddScore(int32_t p, Five* f, uint32_t delta)
 int32_t CEngine::Opponent(int32_t player)
 {
     switch (player) {
-    case Human:
-        return Computer;
-    case Computer:
-        return Human;
-    default:
-        return Nobody;
+    case Human: return Computer;
+    case Computer: return Human;
+    default: return Nobody;
     }
 }
 

@@ -8,9 +8,9 @@
 
 // Who a stone, a cell or a five belongs to.
 enum Player : int32_t {
-    Human = 0, // crosses, moves first
-    Computer = 1, // circles
-    Nobody = 2, // an empty cell, or a five that is empty or blocked
+    Human = 0,  // crosses, moves first
+    Computer = 1,  // circles
+    Nobody = 2,  // an empty cell, or a five that is empty or blocked
 };
 
 enum GameState : int32_t {
@@ -28,15 +28,15 @@ struct Cell {
     uint32_t y;
     int32_t owner;
     uint32_t fiveCount;
-    Five* fives[20]; // the first fiveCount, in enumeration order
-    uint32_t score[2]; // worth of this square to the human and to the computer
+    Five* fives[20];  // the first fiveCount, in enumeration order
+    uint32_t score[2];  // worth of this square to the human and to the computer
 };
 
 // One window of five consecutive squares along a row, a column or a diagonal.
 struct Five {
-    int32_t owner; // Human or Computer when only its stones lie here, else Nobody
-    int32_t count; // the owner's stones, 0..5; -1 when blocked by both sides
-    Cell* cells[5]; // in line order
+    int32_t owner;  // Human or Computer when only its stones lie here, else Nobody
+    int32_t count;  // the owner's stones, 0..5; -1 when blocked by both sides
+    Cell* cells[5];  // in line order
 };
 
 class CEngine {

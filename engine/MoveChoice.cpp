@@ -78,7 +78,7 @@ Cell* BetterEnd(const Five& f, int32_t q)
     return f.cells[0]->score[q] > f.cells[4]->score[q] ? f.cells[0] : f.cells[4];
 }
 
-} // namespace
+}  // namespace
 
 Cell* CEngine::FindFour(int32_t q) const
 {
@@ -141,7 +141,7 @@ Cell* CEngine::ChooseMove(int32_t p) const
 {
     const int32_t o = Opponent(p);
     enum { Four, SplitThree, OpenThree, Rules };
-    Cell* first[Rules][2] = {}; // [rule][0 attack, 1 defence]: first hit
+    Cell* first[Rules][2] = {};  // [rule][0 attack, 1 defence]: first hit
     const Five* bestThree[2] = {};
     uint32_t bestThreeSum[2] = {};
 
@@ -155,7 +155,7 @@ Cell* CEngine::ChooseMove(int32_t p) const
             if (!first[Four][side])
                 first[Four][side] = FourGap(f, q);
             if (side == 0 && first[Four][0])
-                return first[Four][0]; // nothing ranks above winning
+                return first[Four][0];  // nothing ranks above winning
             continue;
         }
         const Five* g = i + 1 < numFives ? Successor(*this, &f) : nullptr;

@@ -25,7 +25,7 @@ bool SquareAt(const CBoard& board, int x, int y, uint32_t& col, uint32_t& row)
 // scroll are shown disabled rather than hidden.
 void SetUpScrollBars(HWND window, const CBoard& board)
 {
-    SCROLLINFO info{};
+    SCROLLINFO info {};
     info.cbSize = sizeof info;
     info.fMask = SIF_ALL | SIF_DISABLENOSCROLL;
     info.nMax = int(board.width) - 1;
@@ -73,7 +73,7 @@ void OnContextMenu(HWND window, int x, int y)
     MenuHandle menu(BuildBoardMenu(shell.board.get(), x, y));
     if (!menu.get())
         return;
-    POINT at{x, y};
+    POINT at {x, y};
     ClientToScreen(window, &at);
     UINT flags = TPM_LEFTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON | TPM_RETURNCMD;
     int chosen = TrackPopupMenu(menu.get(), flags, at.x, at.y, 0, shell.mainWindow, nullptr);
@@ -86,31 +86,15 @@ void OnContextMenu(HWND window, int x, int y)
 LRESULT HandleBoardMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_CREATE:
-        return OnCreate(window) ? 0 : -1;
-    case WM_DESTROY:
-        DestroyBoard();
-        return 0;
-    case WM_PAINT:
-        OnPaint(window);
-        return 0;
-    case WM_HSCROLL:
-        ScrollView(SB_HORZ, LOWORD(wParam), short(HIWORD(wParam)));
-        return 0;
-    case WM_VSCROLL:
-        ScrollView(SB_VERT, LOWORD(wParam), short(HIWORD(wParam)));
-        return 0;
-    case WM_MOUSEMOVE:
-        OnMouseMove(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
-        return 0;
-    case WM_LBUTTONDOWN:
-        PlayAt(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
-        return 0;
-    case WM_RBUTTONDOWN:
-        OnContextMenu(window, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
-        return 0;
-    default:
-        return DefWindowProcW(window, message, wParam, lParam);
+    case WM_CREATE: return OnCreate(window) ? 0 : -1;
+    case WM_DESTROY: DestroyBoard(); return 0;
+    case WM_PAINT: OnPaint(window); return 0;
+    case WM_HSCROLL: ScrollView(SB_HORZ, LOWORD(wParam), short(HIWORD(wParam))); return 0;
+    case WM_VSCROLL: ScrollView(SB_VERT, LOWORD(wParam), short(HIWORD(wParam))); return 0;
+    case WM_MOUSEMOVE: OnMouseMove(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)); return 0;
+    case WM_LBUTTONDOWN: PlayAt(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)); return 0;
+    case WM_RBUTTONDOWN: OnContextMenu(window, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)); return 0;
+    default: return DefWindowProcW(window, message, wParam, lParam);
     }
 }
 
@@ -118,12 +102,7 @@ LRESULT HandleBoardMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 
 LRESULT CALLBACK BoardViewProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    try {
-        return HandleBoardMessage(window, message, wParam, lParam);
-    } catch (const CEngine::ExMalloc&) {
-        AbandonGame();
-        return 0;
-    }
+    return OutOfMemoryGuard<HandleBoardMessage>(window, message, wParam, lParam);
 }
 
 void InstallBoard(std::unique_ptr<CBoard> board)
@@ -169,12 +148,12 @@ void ScrollView(int bar, int request, int thumb)
     CBoard& board = *shell.board;
     bool across = bar == SB_HORZ;
     uint32_t& origin = across ? board.scrollX : board.scrollY;
-    ScrollStep step =
-        ScrollAxis(request, thumb, origin, across ? board.visibleCols : board.visibleRows, across ? board.width : board.height);
+    ScrollStep step = ScrollAxis(request, thumb, origin, across ? board.visibleCols : board.visibleRows,
+        across ? board.width : board.height);
     origin = step.origin;
     if (step.repaint)
         InvalidateRect(shell.boardView, nullptr, FALSE);
-    SCROLLINFO info{};
+    SCROLLINFO info {};
     info.cbSize = sizeof info;
     info.fMask = SIF_POS | SIF_DISABLENOSCROLL;
     info.nPos = int(origin);

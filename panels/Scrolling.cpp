@@ -16,18 +16,12 @@ ScrollStep ScrollAxis(int request, int thumb, uint32_t origin, uint32_t visible,
         if (o + visible < size)
             return {uint32_t(o + 1), true};
         return {origin, false};
-    case ScrollPageUp:
-        return {uint32_t(o >= visible ? o - visible : 0), true};
-    case ScrollPageDown:
-        return {uint32_t(o + 2 * int64_t(visible) <= size ? o + visible : last), true};
+    case ScrollPageUp: return {uint32_t(o >= visible ? o - visible : 0), true};
+    case ScrollPageDown: return {uint32_t(o + 2 * int64_t(visible) <= size ? o + visible : last), true};
     case ScrollThumbPosition:
-    case ScrollThumbTrack:
-        return {uint32_t(std::clamp<int64_t>(thumb, 0, last)), true};
-    case ScrollTop:
-        return {0, true};
-    case ScrollBottom:
-        return {uint32_t(last), true};
-    default:
-        return {origin, false};
+    case ScrollThumbTrack: return {uint32_t(std::clamp<int64_t>(thumb, 0, last)), true};
+    case ScrollTop: return {0, true};
+    case ScrollBottom: return {uint32_t(last), true};
+    default: return {origin, false};
     }
 }

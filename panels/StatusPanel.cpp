@@ -21,12 +21,12 @@ enum class Place { Left, Centre, Right };
 struct Field {
     Place place;
     const wchar_t* sample;  // the text that sizes the field
-    TextSpan* drawn;        // where its text went last time, if it can shrink
+    TextSpan* drawn;  // where its text went last time, if it can shrink
 };
 
 SIZE Measure(HDC dc, const wchar_t* text)
 {
-    SIZE size{};
+    SIZE size {};
     GetTextExtentPoint32W(dc, text, int(wcslen(text)), &size);
     return size;
 }
@@ -40,7 +40,7 @@ void DrawField(const Field& field, const wchar_t* text)
     WindowDC dc(shell.status);
     if (!dc.get())
         return;
-    RECT client{};
+    RECT client {};
     GetClientRect(shell.status, &client);
     const int w = client.right;
     const int h = client.bottom;
@@ -51,14 +51,12 @@ void DrawField(const Field& field, const wchar_t* text)
     SetBkMode(dc.get(), OPAQUE);
 
     SIZE sample = Measure(dc.get(), field.sample);
-    SIZE size = text ? Measure(dc.get(), text) : SIZE{};
+    SIZE size = text ? Measure(dc.get(), text) : SIZE {};
     int clearLeft = 0;
     int clearRight = 0;  // exclusive
     int textX = 0;
     switch (field.place) {
-    case Place::Left:
-        clearRight = sample.cx - 1;
-        break;
+    case Place::Left: clearRight = sample.cx - 1; break;
     case Place::Centre:
         clearLeft = (w - sample.cx + 1) / 2;
         clearRight = clearLeft + sample.cx;
@@ -75,7 +73,7 @@ void DrawField(const Field& field, const wchar_t* text)
             clearLeft = std::min(clearLeft, field.drawn->left);
             clearRight = std::max(clearRight, field.drawn->right);
         }
-        *field.drawn = text ? TextSpan{textX, textX + size.cx} : TextSpan{};
+        *field.drawn = text ? TextSpan {textX, textX + size.cx} : TextSpan {};
     }
     // A null pen draws no outline and leaves the rectangle one pixel short
     // on the right and at the bottom.
@@ -92,7 +90,7 @@ void PaintPanel(HWND window)
     HDC dc = paint.dc();
     if (!dc)
         return;
-    RECT client{};
+    RECT client {};
     GetClientRect(window, &client);
     {
         Selection brush(dc, GetStockObject(LTGRAY_BRUSH));
@@ -109,8 +107,8 @@ void PaintPanel(HWND window)
         LineTo(dc, client.right, EtchLightRow);
     }
     // The whole strip is fresh: nothing of an earlier text is left to clear.
-    statusPanel.coordinatesDrawn = TextSpan{};
-    statusPanel.clockDrawn = TextSpan{};
+    statusPanel.coordinatesDrawn = TextSpan {};
+    statusPanel.clockDrawn = TextSpan {};
     DrawClock();
     DrawMoveCounter();
     DrawCoordinates();
@@ -122,17 +120,12 @@ LRESULT CALLBACK StatusPanelProc(HWND window, UINT message, WPARAM wParam, LPARA
 {
     switch (message) {
     case WM_CREATE:
-        statusPanel = StatusPanelState{};
+        statusPanel = StatusPanelState {};
         statusPanel.statusPen = std::make_unique<GdiPen>(CreatePen(PS_SOLID, 1, RGB(128, 128, 128)));
         return 0;
-    case WM_DESTROY:
-        statusPanel.statusPen.reset();
-        return 0;
-    case WM_PAINT:
-        PaintPanel(window);
-        return 0;
-    default:
-        return DefWindowProcW(window, message, wParam, lParam);
+    case WM_DESTROY: statusPanel.statusPen.reset(); return 0;
+    case WM_PAINT: PaintPanel(window); return 0;
+    default: return DefWindowProcW(window, message, wParam, lParam);
     }
 }
 
@@ -148,7 +141,7 @@ void DrawMoveCounter()
 
 void DrawCoordinates()
 {
-    Field field{Place::Centre, L"[88,88]", &statusPanel.coordinatesDrawn};
+    Field field {Place::Centre, L"[88,88]", &statusPanel.coordinatesDrawn};
     if (!shell.pointerOverBoard) {
         DrawField(field, nullptr);
         return;
@@ -178,11 +171,12 @@ void DrawClock()
 
 void OnTimer()
 {
-    POINT at{};
-    RECT view{};
-    if (shell.boardView && GetCursorPos(&at) && ScreenToClient(shell.boardView, &at) &&
-        GetClientRect(shell.boardView, &view))
-        shell.pointerOverBoard = view.left <= at.x && at.x <= view.right && view.top <= at.y && at.y <= view.bottom;
+    POINT at {};
+    RECT view {};
+    if (shell.boardView && GetCursorPos(&at) && ScreenToClient(shell.boardView, &at)
+        && GetClientRect(shell.boardView, &view))
+        shell.pointerOverBoard =
+            view.left <= at.x && at.x <= view.right && view.top <= at.y && at.y <= view.bottom;
     // The clock shows the count before this tick's advance.
     DrawClock();
     if (shell.board)

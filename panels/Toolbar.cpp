@@ -40,13 +40,11 @@ LRESULT HandleToolbarMessage(HWND window, UINT message, WPARAM wParam, LPARAM lP
         toolbarPanel.object = std::make_unique<CToolbar>(window);
         toolbarPanel.object->AddGameItems();
         return 0;
-    case WM_DESTROY:
-        toolbarPanel.object.reset();
-        return 0;
+    case WM_DESTROY: toolbarPanel.object.reset(); return 0;
     case WM_PAINT: {
         PaintSession paint(window);
         MemoryDC memory;
-        RECT client{};
+        RECT client {};
         GetClientRect(window, &client);
         if (toolbar && paint.dc() && memory.get())
             toolbar->Paint(paint.dc(), memory.get(), client);
@@ -64,8 +62,7 @@ LRESULT HandleToolbarMessage(HWND window, UINT message, WPARAM wParam, LPARAM lP
         if (toolbar)
             RunButtonCommand(toolbar->OnButtonUp());
         return 0;
-    default:
-        return DefWindowProcW(window, message, wParam, lParam);
+    default: return DefWindowProcW(window, message, wParam, lParam);
     }
 }
 
@@ -79,9 +76,8 @@ CToolbar::CToolbar(HWND w)
 void CToolbar::AddItem(uint16_t image, uint16_t disabledImage, uint16_t id, bool enabled)
 {
     // A separator has no pictures.
-    std::unique_ptr<Button> item(new Button{GdiBitmap(id ? LoadPicture(image) : nullptr),
-                                            GdiBitmap(id ? LoadPicture(disabledImage) : nullptr), id,
-                                            uint8_t(enabled), nullptr});
+    std::unique_ptr<Button> item(new Button {GdiBitmap(id ? LoadPicture(image) : nullptr),
+        GdiBitmap(id ? LoadPicture(disabledImage) : nullptr), id, uint8_t(enabled), nullptr});
     Button* added = item.get();
     if (last)
         last->next = std::move(item);
@@ -97,9 +93,19 @@ void CToolbar::AddGameItems()
         uint16_t id;
         bool enabled;
     } row[] = {
-        {IDB_NEW, false}, {0, false},      {IDB_OPEN, true}, {IDB_SAVE, true}, {0, false},
-        {IDB_SETTINGS, true}, {0, false},  {IDB_UNDO, false}, {IDB_REDO, false}, {0, false},
-        {IDB_HINT, true}, {0, false},      {IDB_HELP, true},
+        {IDB_NEW, false},
+        {0, false},
+        {IDB_OPEN, true},
+        {IDB_SAVE, true},
+        {0, false},
+        {IDB_SETTINGS, true},
+        {0, false},
+        {IDB_UNDO, false},
+        {IDB_REDO, false},
+        {0, false},
+        {IDB_HINT, true},
+        {0, false},
+        {IDB_HELP, true},
     };
     for (const auto& item : row)
         AddItem(item.id, item.id ? uint16_t(item.id + 1) : 0, item.id, item.enabled);
@@ -185,9 +191,15 @@ void CToolbar::Draw(const Redraws& redraws) const
     }
 }
 
-void CToolbar::OnPointerMove(int x, int y) { Draw(PointerMoved(x, y)); }
+void CToolbar::OnPointerMove(int x, int y)
+{
+    Draw(PointerMoved(x, y));
+}
 
-void CToolbar::OnButtonDown(int x, int y) { Draw(ButtonPressed(x, y)); }
+void CToolbar::OnButtonDown(int x, int y)
+{
+    Draw(ButtonPressed(x, y));
+}
 
 uint16_t CToolbar::OnButtonUp()
 {
@@ -201,8 +213,8 @@ void CToolbar::CheckHover()
 {
     if (!hot)
         return;
-    POINT at{};
-    RECT client{};
+    POINT at {};
+    RECT client {};
     bool inside = false;
     if (GetCursorPos(&at) && ScreenToClient(window, &at) && GetClientRect(window, &client))
         inside = client.left <= at.x && at.x <= client.right && client.top <= at.y && at.y <= client.bottom;
@@ -215,19 +227,13 @@ void CToolbar::EnableButton(uint16_t id, bool enabled)
     if (!item.button || bool(item.button->enabled) == enabled)
         return;
     item.button->enabled = enabled;
-    RECT square{item.x, ButtonTop, item.x + ButtonWidth, ButtonBottom + 1};
+    RECT square {item.x, ButtonTop, item.x + ButtonWidth, ButtonBottom + 1};
     InvalidateRect(window, &square, FALSE);
 }
 
 LRESULT CALLBACK ToolbarProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    // A command run from a button may run out of memory like its menu item.
-    try {
-        return HandleToolbarMessage(window, message, wParam, lParam);
-    } catch (const CEngine::ExMalloc&) {
-        AbandonGame();
-        return 0;
-    }
+    return OutOfMemoryGuard<HandleToolbarMessage>(window, message, wParam, lParam);
 }
 
 void UpdateToolbar()
@@ -236,7 +242,8 @@ void UpdateToolbar()
     if (!toolbar || !shell.board)
         return;
     const CBoard& board = *shell.board;
-    ButtonStates s = ButtonStatesFor(board.state, board.currentTurn, board.lastTurn, shell.filePath[0] != L'\0');
+    ButtonStates s =
+        ButtonStatesFor(board.state, board.currentTurn, board.lastTurn, shell.filePath[0] != L'\0');
     toolbar->EnableButton(IDB_NEW, s.newGame);
     toolbar->EnableButton(IDB_UNDO, s.undo);
     toolbar->EnableButton(IDB_REDO, s.redo);
@@ -246,31 +253,14 @@ void UpdateToolbar()
 void RunButtonCommand(uint16_t id)
 {
     switch (id) {
-    case IDB_NEW:
-        CmdNew();
-        break;
-    case IDB_OPEN:
-        CmdOpen();
-        break;
-    case IDB_SAVE:
-        CmdSave();
-        break;
-    case IDB_SETTINGS:
-        CmdSettings();
-        break;
-    case IDB_UNDO:
-        CmdUndo();
-        break;
-    case IDB_REDO:
-        CmdRedo();
-        break;
-    case IDB_HINT:
-        CmdHint();
-        break;
-    case IDB_HELP:
-        CmdHelp();
-        break;
-    default:
-        break;
+    case IDB_NEW: CmdNew(); break;
+    case IDB_OPEN: CmdOpen(); break;
+    case IDB_SAVE: CmdSave(); break;
+    case IDB_SETTINGS: CmdSettings(); break;
+    case IDB_UNDO: CmdUndo(); break;
+    case IDB_REDO: CmdRedo(); break;
+    case IDB_HINT: CmdHint(); break;
+    case IDB_HELP: CmdHelp(); break;
+    default: break;
     }
 }

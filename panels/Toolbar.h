@@ -14,9 +14,9 @@ class CToolbar {
 public:
     // One button, or a separator (id 0, no pictures).
     struct Button {
-        GdiBitmap image;          // shown while enabled
+        GdiBitmap image;  // shown while enabled
         GdiBitmap disabledImage;  // shown while greyed
-        uint16_t id = 0;          // resource number of image; names the button
+        uint16_t id = 0;  // resource number of image; names the button
         uint8_t enabled = 0;
         std::unique_ptr<Button> next;
     };

@@ -97,7 +97,7 @@ CToolbar::Redraws CToolbar::HoverChecked(bool inside, int x, int y)
 
 ButtonStates ButtonStatesFor(int32_t state, int32_t currentTurn, int32_t lastTurn, bool hasFileName)
 {
-    ButtonStates s{};
+    ButtonStates s {};
     s.newGame = state != NotStarted || hasFileName;
     s.undo = currentTurn >= 0;
     s.redo = currentTurn < lastTurn;

@@ -96,7 +96,7 @@ void CALLBACK AnswerMenu(HWND, UINT, UINT_PTR, DWORD)
 
 GameFixture::GameFixture()
 {
-    shell = Shell{};
+    shell = Shell {};
     REQUIRE(CreateMainWindow(GetModuleHandleW(nullptr), SW_SHOWNORMAL));
     Pump();
 }
@@ -112,7 +112,7 @@ GameFixture::~GameFixture()
 bool Pump()
 {
     bool quit = false;
-    MSG message{};
+    MSG message {};
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         if (message.message == WM_QUIT) {
             quit = true;
@@ -136,7 +136,7 @@ void InstallEmptyBoard(uint32_t width, uint32_t height)
 
 BoxAnswerer::BoxAnswerer(int answer)
 {
-    answering = Answering{};
+    answering = Answering {};
     answering.answer = answer;
     answering.timer = SetTimer(nullptr, 0, 20, AnswerBox);
 }
@@ -148,14 +148,26 @@ BoxAnswerer::~BoxAnswerer()
     answering.timer = 0;
 }
 
-int BoxAnswerer::boxesSeen() const { return answering.boxes; }
-std::wstring BoxAnswerer::text() const { return answering.text; }
-std::wstring BoxAnswerer::caption() const { return answering.caption; }
-bool BoxAnswerer::timedOut() const { return answering.timedOut; }
+int BoxAnswerer::boxesSeen() const
+{
+    return answering.boxes;
+}
+std::wstring BoxAnswerer::text() const
+{
+    return answering.text;
+}
+std::wstring BoxAnswerer::caption() const
+{
+    return answering.caption;
+}
+bool BoxAnswerer::timedOut() const
+{
+    return answering.timedOut;
+}
 
 MenuAnswerer::MenuAnswerer(bool chooseFirst)
 {
-    answering = Answering{};
+    answering = Answering {};
     answering.chooseFirst = chooseFirst;
     answering.timer = SetTimer(nullptr, 0, 20, AnswerMenu);
 }
@@ -167,7 +179,10 @@ MenuAnswerer::~MenuAnswerer()
     answering.timer = 0;
 }
 
-bool MenuAnswerer::sawMenu() const { return answering.menuSeen; }
+bool MenuAnswerer::sawMenu() const
+{
+    return answering.menuSeen;
+}
 
 bool PressCommandKey(UINT key, bool ctrl)
 {
@@ -176,7 +191,7 @@ bool PressCommandKey(UINT key, bool ctrl)
     keys[VK_CONTROL] = ctrl ? 0x80 : 0;
     keys[VK_LCONTROL] = ctrl ? 0x80 : 0;
     SetKeyboardState(keys);
-    MSG message{};
+    MSG message {};
     message.hwnd = shell.boardView;
     message.message = WM_KEYDOWN;
     message.wParam = key;

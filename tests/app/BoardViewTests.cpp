@@ -69,7 +69,8 @@ TEST_CASE("pixels map to squares through the scrolled view: 0, 1 and 17 in the f
         int x, y;
         uint32_t col, row;
     };
-    const Case cases[] = {{0, 0, 30, 40}, {1, 1, 30, 40}, {17, 17, 30, 40}, {18, 18, 31, 41}, {18, 1, 31, 40}, {0, 35, 30, 42}};
+    const Case cases[] = {
+        {0, 0, 30, 40}, {1, 1, 30, 40}, {17, 17, 30, 40}, {18, 18, 31, 41}, {18, 1, 31, 40}, {0, 35, 30, 42}};
     for (const Case& c : cases) {
         CAPTURE(c.x);
         CAPTURE(c.y);
@@ -129,7 +130,7 @@ TEST_CASE("every scroll request moves the view as the table says, on both bars")
             CHECK(origin == expected);
             CHECK(GetScrollPos(shell.boardView, bar) == int(expected));
         };
-        check(0, false, SB_LINEUP);       // already at the start
+        check(0, false, SB_LINEUP);  // already at the start
         check(1, true, SB_LINEDOWN);
         check(0, true, SB_LINEUP);
         check(0, true, SB_PAGEUP);
@@ -137,8 +138,8 @@ TEST_CASE("every scroll request moves the view as the table says, on both bars")
         check(40, true, SB_PAGEDOWN);
         check(20, true, SB_PAGEUP);
         check(65, true, SB_THUMBPOSITION, 65);
-        check(80, true, SB_PAGEDOWN);     // 65 + 40 > 100: lands on size - visible
-        check(80, false, SB_LINEDOWN);    // the far edge: nothing changes, no repaint
+        check(80, true, SB_PAGEDOWN);  // 65 + 40 > 100: lands on size - visible
+        check(80, false, SB_LINEDOWN);  // the far edge: nothing changes, no repaint
         check(80, true, SB_PAGEDOWN);
         check(33, true, SB_THUMBTRACK, 33);
         check(80, true, SB_THUMBTRACK, 300);  // a forged position stays on the board
@@ -224,7 +225,7 @@ TEST_CASE("with no board object every handler of the views and commands does not
         SendMessageW(shell.boardView, WM_RBUTTONDOWN, MK_RBUTTON, At(20, 20));
     }
     SendMessageW(shell.mainWindow, WM_SIZE, SIZE_RESTORED, 0);
-    RECT drag{0, 0, 600, 600};
+    RECT drag {0, 0, 600, 600};
     SendMessageW(shell.mainWindow, WM_SIZING, WMSZ_RIGHT, reinterpret_cast<LPARAM>(&drag));
     for (UINT id : {IDM_UNDO, IDM_REDO, IDM_HINT, IDM_NEW})
         SendMessageW(shell.mainWindow, WM_COMMAND, id, 0);
@@ -248,26 +249,16 @@ TEST_CASE("any mix of clicks, scrolls, drags and commands keeps the view on the 
         int x = next(900) - 100;
         int y = next(900) - 100;
         switch (next(6)) {
-        case 0:
-            SendMessageW(shell.boardView, WM_LBUTTONDOWN, MK_LBUTTON, At(x, y));
-            break;
-        case 1:
-            SendMessageW(shell.boardView, WM_MOUSEMOVE, 0, At(x, y));
-            break;
-        case 2:
-            Scroll(next(2) ? WM_HSCROLL : WM_VSCROLL, next(10), next(400) - 100);
-            break;
+        case 0: SendMessageW(shell.boardView, WM_LBUTTONDOWN, MK_LBUTTON, At(x, y)); break;
+        case 1: SendMessageW(shell.boardView, WM_MOUSEMOVE, 0, At(x, y)); break;
+        case 2: Scroll(next(2) ? WM_HSCROLL : WM_VSCROLL, next(10), next(400) - 100); break;
         case 3: {
             RECT drag = {x, y, x + next(2000) - 50, y + next(2000) - 50};
             SendMessageW(shell.mainWindow, WM_SIZING, WPARAM(next(10)), reinterpret_cast<LPARAM>(&drag));
             break;
         }
-        case 4:
-            SendMessageW(shell.mainWindow, WM_COMMAND, commands[next(5)], 0);
-            break;
-        default:
-            SendMessageW(shell.mainWindow, WM_SIZE, SIZE_RESTORED, 0);
-            break;
+        case 4: SendMessageW(shell.mainWindow, WM_COMMAND, commands[next(5)], 0); break;
+        default: SendMessageW(shell.mainWindow, WM_SIZE, SIZE_RESTORED, 0); break;
         }
         const CBoard& b = *shell.board;
         REQUIRE(b.visibleCols >= 10);

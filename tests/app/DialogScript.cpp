@@ -56,8 +56,8 @@ void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)
     // A dialog that opened another one is disabled meanwhile; once that
     // one is answered, the next step may act on it again.
     running.handled.erase(std::remove_if(running.handled.begin(), running.handled.end(),
-                                         [](HWND w) { return !IsWindow(w) || !IsWindowEnabled(w); }),
-                          running.handled.end());
+                              [](HWND w) { return !IsWindow(w) || !IsWindowEnabled(w); }),
+        running.handled.end());
     Search search;
     EnumThreadWindows(GetCurrentThreadId(), FindOpenDialog, reinterpret_cast<LPARAM>(&search));
     if (!search.found || running.next >= running.steps.size()) {
@@ -86,7 +86,7 @@ void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)
 
 DialogScript::DialogScript(std::vector<Step> steps)
 {
-    running = Running{};
+    running = Running {};
     running.steps = std::move(steps);
     running.timer = SetTimer(nullptr, 0, 20, Tick);
 }
@@ -98,8 +98,14 @@ DialogScript::~DialogScript()
     running.timer = 0;
 }
 
-const std::vector<SeenDialog>& DialogScript::seen() const { return running.seen; }
-bool DialogScript::timedOut() const { return running.timedOut; }
+const std::vector<SeenDialog>& DialogScript::seen() const
+{
+    return running.seen;
+}
+bool DialogScript::timedOut() const
+{
+    return running.timedOut;
+}
 
 DialogScript::Step DialogScript::Press(int id)
 {

@@ -25,8 +25,8 @@ public:
     {
         wchar_t base[MAX_PATH] = {};
         GetTempPathW(MAX_PATH, base);
-        path_ = std::wstring(base) + L"quinterra-files-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-                std::to_wstring(++count_);
+        path_ = std::wstring(base) + L"quinterra-files-" + std::to_wstring(GetCurrentProcessId()) + L"-"
+            + std::to_wstring(++count_);
         CreateDirectoryW(path_.c_str(), nullptr);
     }
     ~TempFolder()
@@ -42,7 +42,7 @@ public:
     std::vector<std::wstring> Names() const
     {
         std::vector<std::wstring> names;
-        WIN32_FIND_DATAW found{};
+        WIN32_FIND_DATAW found {};
         HANDLE search = FindFirstFileW((path_ + L"\\*").c_str(), &found);
         if (search == INVALID_HANDLE_VALUE)
             return names;
@@ -63,7 +63,8 @@ private:
 std::vector<uint8_t> ReadBytes(const std::wstring& path)
 {
     std::vector<uint8_t> bytes;
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE file =
+        CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return bytes;
     bytes.resize(GetFileSize(file, nullptr));
@@ -102,7 +103,7 @@ void Click(uint32_t col, uint32_t row)
 {
     const CBoard& b = *shell.board;
     SendMessageW(shell.boardView, WM_LBUTTONDOWN, MK_LBUTTON,
-                 MAKELPARAM(17 * (col - b.scrollX) + 9, 17 * (row - b.scrollY) + 9));
+        MAKELPARAM(17 * (col - b.scrollX) + 9, 17 * (row - b.scrollY) + 9));
 }
 
 bool Greyed(UINT id)
@@ -186,13 +187,14 @@ TEST_CASE("Save without a name asks for one; then the title names the file and S
     REQUIRE(second.refusal == Refusal::None);
     CHECK(second.game == BoardGame());
     // Nothing but the game itself is left in the folder.
-    CHECK(folder.Names() == std::vector<std::wstring>{L"partie.hra"});
+    CHECK(folder.Names() == std::vector<std::wstring> {L"partie.hra"});
 
     // Save As over an existing file asks first; No leaves it alone.
     std::vector<uint8_t> before = ReadBytes(folder / L"partie.hra");
     Click(15, 2);
-    Run(IDM_SAVEAS, {DialogScript::ChooseFile(folder / L"partie.hra"), DialogScript::Press(IDNO),
-                     DialogScript::Press(IDCANCEL)});
+    Run(IDM_SAVEAS,
+        {DialogScript::ChooseFile(folder / L"partie.hra"), DialogScript::Press(IDNO),
+            DialogScript::Press(IDCANCEL)});
     CHECK(ReadBytes(folder / L"partie.hra") == before);
 }
 
@@ -266,13 +268,13 @@ TEST_CASE("A won game opens as won, its five yellow, Hint greyed, with the windo
     CHECK_FALSE(Greyed(IDM_UNDO));
     CHECK(BoardGame() == won);
 
-    RECT outer{};
+    RECT outer {};
     GetWindowRect(shell.mainWindow, &outer);
     PixelSize size = WindowSizeFor(15, 12, CurrentFrameMetrics());
     CHECK(outer.right - outer.left == size.width);
     CHECK(outer.bottom - outer.top == size.height);
-    for (auto [bar, max, page, pos] : {std::tuple{SB_HORZ, 29, 15u, 2}, std::tuple{SB_VERT, 24, 12u, 3}}) {
-        SCROLLINFO info{};
+    for (auto [bar, max, page, pos] : {std::tuple {SB_HORZ, 29, 15u, 2}, std::tuple {SB_VERT, 24, 12u, 3}}) {
+        SCROLLINFO info {};
         info.cbSize = sizeof info;
         info.fMask = SIF_ALL;
         REQUIRE(GetScrollInfo(shell.boardView, bar, &info));
@@ -331,15 +333,16 @@ TEST_CASE("A damaged or foreign file is refused with its message, and the game, 
         std::vector<uint8_t> bytes;
         const wchar_t* message;
     };
-    for (const Case& c : {Case{L"kratky.hra", cut, NotSavedGameText}, Case{L"mala.hra", lower, NotSavedGameText},
-                          Case{L"verze.hra", swapped, OtherVersionText},
-                          Case{L"na-kameni.hra", ToStoredForm(EncodeSavedGame(stacked)), NotSavedGameText},
-                          Case{L"mimo.hra", ToStoredForm(EncodeSavedGame(offBoard)), NotSavedGameText},
-                          Case{L"siroka.hra", ToStoredForm(EncodeSavedGame(tooWide)), NotSavedGameText},
-                          Case{L"prazdna.hra", {}, NotSavedGameText}}) {
+    for (const Case& c : {Case {L"kratky.hra", cut, NotSavedGameText},
+             Case {L"mala.hra", lower, NotSavedGameText}, Case {L"verze.hra", swapped, OtherVersionText},
+             Case {L"na-kameni.hra", ToStoredForm(EncodeSavedGame(stacked)), NotSavedGameText},
+             Case {L"mimo.hra", ToStoredForm(EncodeSavedGame(offBoard)), NotSavedGameText},
+             Case {L"siroka.hra", ToStoredForm(EncodeSavedGame(tooWide)), NotSavedGameText},
+             Case {L"prazdna.hra", {}, NotSavedGameText}}) {
         CAPTURE(std::string(c.name, c.name + wcslen(c.name)));
         WriteBytes(folder / c.name, c.bytes);
-        std::vector<SeenDialog> seen = Run(IDM_OPEN, {DialogScript::ChooseFile(folder / c.name), DialogScript::Press(IDOK)});
+        std::vector<SeenDialog> seen =
+            Run(IDM_OPEN, {DialogScript::ChooseFile(folder / c.name), DialogScript::Press(IDOK)});
         REQUIRE(seen.size() == 2);
         CHECK(seen[1].caption == L"Chyba");
         CHECK(seen[1].text == c.message);
@@ -383,7 +386,7 @@ TEST_CASE("A save that fails says so, keeps the old file and changes nothing els
         CHECK(script.seen()[0].caption == L"Chyba");
     }
     CHECK(ReadBytes(folder / L"stara.hra") == old);
-    CHECK(folder.Names() == std::vector<std::wstring>{L"stara.hra"});
+    CHECK(folder.Names() == std::vector<std::wstring> {L"stara.hra"});
 
     // Save As to a file held open by someone else: the path, the name and
     // the title stay those of the last good save.
@@ -391,12 +394,14 @@ TEST_CASE("A save that fails says so, keeps the old file and changes nothing els
     const std::wstring path = shell.filePath;
     const uint16_t offset = shell.nameOffset;
     WriteBytes(folder / L"drzena.hra", {'x'});
-    HANDLE held = CreateFileW((folder / L"drzena.hra").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE held =
+        CreateFileW((folder / L"drzena.hra").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     REQUIRE(held != INVALID_HANDLE_VALUE);
-    Run(IDM_SAVEAS, {DialogScript::ChooseFile(folder / L"drzena.hra"), DialogScript::Press(IDYES),
-                     DialogScript::Press(IDOK)});
+    Run(IDM_SAVEAS,
+        {DialogScript::ChooseFile(folder / L"drzena.hra"), DialogScript::Press(IDYES),
+            DialogScript::Press(IDOK)});
     CloseHandle(held);
-    CHECK(ReadBytes(folder / L"drzena.hra") == std::vector<uint8_t>{'x'});
+    CHECK(ReadBytes(folder / L"drzena.hra") == std::vector<uint8_t> {'x'});
     CHECK(Title() == title);
     CHECK(std::wstring(shell.filePath) == path);
     CHECK(shell.nameOffset == offset);

@@ -18,7 +18,7 @@ Strip ReadBack(HDC source, int width, int height)
 
 SIZE Measure(HDC dc, const std::wstring& text)
 {
-    SIZE size{};
+    SIZE size {};
     GetTextExtentPoint32W(dc, text.c_str(), int(text.size()), &size);
     return size;
 }
@@ -27,7 +27,7 @@ SIZE Measure(HDC dc, const std::wstring& text)
 
 Strip Capture(HWND window)
 {
-    RECT client{};
+    RECT client {};
     GetClientRect(window, &client);
     HDC dc = GetDC(window);
     Strip s = ReadBack(dc, client.right, client.bottom);
@@ -61,7 +61,7 @@ std::string FirstDifference(const Strip& seen, const Strip& expected, int top, i
 }
 
 Strip ExpectedStatus(int width, int height, const std::wstring& counter, const std::wstring& coordinates,
-                     const std::wstring& clock)
+    const std::wstring& clock)
 {
     HDC screen = GetDC(nullptr);
     HDC dc = CreateCompatibleDC(screen);
@@ -69,7 +69,7 @@ Strip ExpectedStatus(int width, int height, const std::wstring& counter, const s
     ReleaseDC(nullptr, screen);
     HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
     HBRUSH face = CreateSolidBrush(Face);
-    RECT all{0, 0, width, height};
+    RECT all {0, 0, width, height};
     FillRect(dc, &all, face);
     DeleteObject(face);
     for (int x = 0; x < width; ++x) {

@@ -24,7 +24,7 @@ std::string FirstDifference(const Strip& seen, const Strip& expected, int top, i
 // The status panel as it should look: etched line, then the three texts at
 // their places (an empty coordinates text leaves the middle blank).
 Strip ExpectedStatus(int width, int height, const std::wstring& counter, const std::wstring& coordinates,
-                     const std::wstring& clock);
+    const std::wstring& clock);
 
 inline constexpr COLORREF Face = RGB(192, 192, 192);
 inline constexpr COLORREF Shadow = RGB(128, 128, 128);

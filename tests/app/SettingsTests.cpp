@@ -1,7 +1,7 @@
 // The settings dialog: its template, its reading of the fields, the
 // confirmation, and the new board with its window, bars and title.
-#include "AppFixture.h"
 #include "AboutHelp.h"
+#include "AppFixture.h"
 #include "DialogScript.h"
 #include "Fitting.h"
 #include "SettingsDialog.h"
@@ -29,9 +29,10 @@ void Click(uint32_t col, uint32_t row)
 
 // Runs Settings with the fields as given and the answers that follow; returns
 // the texts of the boxes after the dialog itself.
-std::vector<SeenDialog> Settings(const std::wstring& width, const std::wstring& height, std::vector<int> answers = {})
+std::vector<SeenDialog> Settings(
+    const std::wstring& width, const std::wstring& height, std::vector<int> answers = {})
 {
-    std::vector<DialogScript::Step> steps{DialogScript::EnterSize(width, height)};
+    std::vector<DialogScript::Step> steps {DialogScript::EnterSize(width, height)};
     for (int a : answers)
         steps.push_back(DialogScript::Press(a));
     DialogScript script(std::move(steps));
@@ -45,7 +46,7 @@ std::vector<SeenDialog> Settings(const std::wstring& width, const std::wstring& 
 
 void CheckBar(int bar, int max, UINT page)
 {
-    SCROLLINFO info{};
+    SCROLLINFO info {};
     info.cbSize = sizeof info;
     info.fMask = SIF_ALL;
     REQUIRE(GetScrollInfo(shell.boardView, bar, &info));
@@ -57,7 +58,7 @@ void CheckBar(int bar, int max, UINT page)
 
 void CheckWindowFor(uint32_t cols, uint32_t rows)
 {
-    RECT outer{};
+    RECT outer {};
     GetWindowRect(shell.mainWindow, &outer);
     PixelSize size = WindowSizeFor(cols, rows, CurrentFrameMetrics());
     CHECK(outer.right - outer.left == size.width);
@@ -97,11 +98,12 @@ const WORD* ReadName(const WORD* p, std::wstring& text, WORD& ordinal)
 
 DialogTemplate ReadTemplate(int id)
 {
-    HRSRC found = FindResourceW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(5));  // RT_DIALOG
+    HRSRC found =
+        FindResourceW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(5));  // RT_DIALOG
     REQUIRE(found != nullptr);
     auto base = static_cast<const BYTE*>(LockResource(LoadResource(GetModuleHandleW(nullptr), found)));
     REQUIRE(base != nullptr);
-    DialogTemplate t{};
+    DialogTemplate t {};
     const auto* head = reinterpret_cast<const DLGTEMPLATE*>(base);
     REQUIRE(HIWORD(head->style) != 0xFFFF);  // a plain template, not the extended one
     t.style = head->style;
@@ -122,7 +124,7 @@ DialogTemplate ReadTemplate(int id)
     for (WORD i = 0; i < head->cdit; ++i) {
         auto at = reinterpret_cast<uintptr_t>(p);
         const auto* item = reinterpret_cast<const DLGITEMTEMPLATE*>((at + 3) & ~uintptr_t(3));
-        TemplateItem it{item->style, item->x, item->y, item->cx, item->cy, item->id, 0, L""};
+        TemplateItem it {item->style, item->x, item->y, item->cx, item->cy, item->id, 0, L""};
         p = reinterpret_cast<const WORD*>(item + 1);
         p = ReadName(p, name, it.classAtom);
         p = ReadName(p, it.text, ordinal);
@@ -208,9 +210,9 @@ TEST_CASE("the dialog opens over the main window's client area, focus on OK, wit
         CHECK(std::wstring(text) == L"33");
         GetDlgItemTextW(dialog, IDC_HEIGHT, text, 32);
         CHECK(std::wstring(text) == L"17");
-        POINT owner{0, 0};
+        POINT owner {0, 0};
         ClientToScreen(shell.mainWindow, &owner);
-        POINT own{0, 0};
+        POINT own {0, 0};
         ClientToScreen(dialog, &own);
         CHECK(own.x == owner.x);
         CHECK(own.y == owner.y);
@@ -235,8 +237,8 @@ TEST_CASE("sizes outside the limits are brought within them; no question before 
         uint32_t cols;
         uint32_t rows;
     };
-    for (const Case& c : {Case{L"7", L"3", 10, 5}, Case{L"250", L"101", 100, 100}, Case{L"30", L"", 30, 5},
-                          Case{L"12", L"99999999999999999", 12, 100}, Case{L"30", L"15", 30, 15}}) {
+    for (const Case& c : {Case {L"7", L"3", 10, 5}, Case {L"250", L"101", 100, 100}, Case {L"30", L"", 30, 5},
+             Case {L"12", L"99999999999999999", 12, 100}, Case {L"30", L"15", 30, 15}}) {
         CAPTURE(c.cols);
         CAPTURE(c.rows);
         CHECK(Settings(c.width, c.height).empty());

@@ -15,14 +15,20 @@ namespace {
 
 // The tests give the ticks themselves: the window's own timer would add
 // ticks at moments of its own choosing.
-void StopRealTimer() { KillTimer(shell.mainWindow, shell.timerId); }
+void StopRealTimer()
+{
+    KillTimer(shell.mainWindow, shell.timerId);
+}
 
-void PointerAway() { SetCursorPos(1270, 1010); }
+void PointerAway()
+{
+    SetCursorPos(1270, 1010);
+}
 
 // Puts the real pointer over a board view pixel and tells the view.
 void PointerOnBoard(int x, int y)
 {
-    POINT at{x, y};
+    POINT at {x, y};
     ClientToScreen(shell.boardView, &at);
     SetCursorPos(at.x, at.y);
     SendMessageW(shell.boardView, WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
@@ -40,7 +46,10 @@ void Command(UINT id)
     Pump();
 }
 
-void Tick() { SendMessageW(shell.mainWindow, WM_TIMER, 1, 0); }
+void Tick()
+{
+    SendMessageW(shell.mainWindow, WM_TIMER, 1, 0);
+}
 
 std::wstring Clock(int32_t ticks)
 {
@@ -184,10 +193,10 @@ TEST_CASE("the move counter, the blank middle and the clock on screen")
     }
     SUBCASE("the fields keep their places when the window is widened")
     {
-        RECT r{};
+        RECT r {};
         GetWindowRect(shell.mainWindow, &r);
         SetWindowPos(shell.mainWindow, nullptr, 0, 0, r.right - r.left + 17 * 6, r.bottom - r.top,
-                     SWP_NOMOVE | SWP_NOZORDER);
+            SWP_NOMOVE | SWP_NOZORDER);
         Pump();
         CheckPanel(L"0/3", L"", L"00:00:00");
     }
@@ -280,7 +289,7 @@ TEST_CASE("the clock runs only in play and while the window is active")
     }
     SUBCASE("a message box of the game stops the clock while it is open")
     {
-        insideBox = InsideBox{};
+        insideBox = InsideBox {};
         insideBox.timer = SetTimer(nullptr, 0, 20, TickInsideBox);
         Command(IDM_NEW);  // answered No from inside the box
         if (insideBox.timer)

@@ -15,29 +15,42 @@ namespace {
 
 // The tests give the ticks themselves: the window's own timer would add
 // ticks at moments of its own choosing.
-void StopRealTimer() { KillTimer(shell.mainWindow, shell.timerId); }
+void StopRealTimer()
+{
+    KillTimer(shell.mainWindow, shell.timerId);
+}
 
 // Left edges of the buttons along the row.
-const int NewX = 0, OpenX = 34, SaveX = 60, SettingsX = 94, UndoX = 128, RedoX = 154, HintX = 188, HelpX = 222;
+const int NewX = 0, OpenX = 34, SaveX = 60, SettingsX = 94, UndoX = 128, RedoX = 154, HintX = 188,
+          HelpX = 222;
 
-CToolbar& Bar() { return *toolbarPanel.object; }
+CToolbar& Bar()
+{
+    return *toolbarPanel.object;
+}
 
 // The real pointer goes where the messages say, so that the timer's hover
 // check sees the same place.
 void PointerTo(int x, int y)
 {
-    POINT at{x, y};
+    POINT at {x, y};
     ClientToScreen(shell.toolbar, &at);
     SetCursorPos(at.x, at.y);
 }
-void PointerAway() { SetCursorPos(1270, 1010); }
+void PointerAway()
+{
+    SetCursorPos(1270, 1010);
+}
 
 void Move(int x, int y)
 {
     PointerTo(x, y);
     SendMessageW(shell.toolbar, WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
 }
-void Down(int x, int y) { SendMessageW(shell.toolbar, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y)); }
+void Down(int x, int y)
+{
+    SendMessageW(shell.toolbar, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+}
 void Up(int x, int y)
 {
     SendMessageW(shell.toolbar, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
@@ -68,10 +81,10 @@ struct Look {
     bool operator==(const Look&) const = default;
 };
 
-const Look Flat{Frame::None, Picture::Normal};
-const Look Raised{Frame::Raised, Picture::Normal};
-const Look Sunken{Frame::Sunken, Picture::Shifted};
-const Look Greyed{Frame::None, Picture::Disabled};
+const Look Flat {Frame::None, Picture::Normal};
+const Look Raised {Frame::Raised, Picture::Normal};
+const Look Sunken {Frame::Sunken, Picture::Shifted};
+const Look Greyed {Frame::None, Picture::Disabled};
 
 const char* Name(Frame f)
 {
@@ -234,7 +247,8 @@ TEST_CASE("HitTest: the rows and columns that belong to a button")
     const struct {
         int x;
         uint16_t id;
-    } edges[] = {{SettingsX, IDB_SETTINGS}, {UndoX, IDB_UNDO}, {RedoX, IDB_REDO}, {HintX, IDB_HINT}, {HelpX, IDB_HELP}};
+    } edges[] = {{SettingsX, IDB_SETTINGS}, {UndoX, IDB_UNDO}, {RedoX, IDB_REDO}, {HintX, IDB_HINT},
+        {HelpX, IDB_HELP}};
     for (const auto& e : edges) {
         CHECK(bar.HitTest(e.x, 15).button->id == e.id);
         CHECK(bar.HitTest(e.x, 15).x == e.x);
@@ -315,7 +329,7 @@ TEST_CASE("the event table of hot and pressed, row by row")
         bar.ButtonPressed(OpenX, 10);
         REQUIRE(bar.pressed == open);
         CHECK(bar.PointerMoved(NewX + 3, 10).count == 0);  // greyed
-        CHECK(bar.PointerMoved(30, 10).count == 0);        // separator
+        CHECK(bar.PointerMoved(30, 10).count == 0);  // separator
         CHECK(bar.hot == nullptr);
         CHECK(bar.pressed == open);
 

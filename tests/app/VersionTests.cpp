@@ -18,7 +18,7 @@ std::wstring VersionString(const std::vector<BYTE>& info, const wchar_t* name)
     return value;
 }
 
-} // namespace
+}  // namespace
 
 TEST_CASE("the version resource: 1.08, Czech, Central European code page")
 {
@@ -37,8 +37,8 @@ TEST_CASE("the version resource: 1.08, Czech, Central European code page")
     CHECK(LOWORD(fixed->dwFileVersionMS) == 8);
 
     WORD* translation = nullptr;
-    REQUIRE(VerQueryValueW(info.data(), L"\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation),
-                           &length));
+    REQUIRE(VerQueryValueW(
+        info.data(), L"\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation), &length));
     CHECK(translation[0] == 0x0405);
     CHECK(translation[1] == 1250);
 

@@ -13,14 +13,14 @@ namespace {
 
 RECT WindowRect(HWND window)
 {
-    RECT r{};
+    RECT r {};
     GetWindowRect(window, &r);
     return r;
 }
 
 RECT ClientRect(HWND window)
 {
-    RECT r{};
+    RECT r {};
     GetClientRect(window, &r);
     return r;
 }
@@ -54,7 +54,10 @@ PixelSize Outer(HWND window)
 }
 
 int boardsDestroyed = 0;
-void CountDestruction() { ++boardsDestroyed; }
+void CountDestruction()
+{
+    ++boardsDestroyed;
+}
 
 }  // namespace
 
@@ -164,9 +167,9 @@ TEST_CASE("the accelerator table has the nine command keys and the icon is 32 x 
         WORD id;
         bool ctrl;
     };
-    const Key expected[] = {{'A', IDM_ABOUT, true}, {'D', IDM_REDO, true},    {'N', IDM_NEW, true},
-                            {'O', IDM_OPEN, true},  {'P', IDM_HINT, true},    {'S', IDM_SAVE, true},
-                            {'T', IDM_SETTINGS, true}, {VK_F1, IDM_HELP, false}, {'Z', IDM_UNDO, true}};
+    const Key expected[] = {{'A', IDM_ABOUT, true}, {'D', IDM_REDO, true}, {'N', IDM_NEW, true},
+        {'O', IDM_OPEN, true}, {'P', IDM_HINT, true}, {'S', IDM_SAVE, true}, {'T', IDM_SETTINGS, true},
+        {VK_F1, IDM_HELP, false}, {'Z', IDM_UNDO, true}};
     for (int i = 0; i < 9; ++i) {
         CAPTURE(i);
         CHECK(keys[i].key == expected[i].key);
@@ -177,9 +180,9 @@ TEST_CASE("the accelerator table has the nine command keys and the icon is 32 x 
 
     HICON icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_QUINTERRA));
     REQUIRE(icon);
-    ICONINFO info{};
+    ICONINFO info {};
     REQUIRE(GetIconInfo(icon, &info));
-    BITMAP colour{};
+    BITMAP colour {};
     GetObjectW(info.hbmColor, sizeof colour, &colour);
     CHECK(colour.bmWidth == 32);
     CHECK(colour.bmHeight == 32);
@@ -201,10 +204,14 @@ TEST_CASE("dragging any edge snaps to whole squares, shifts or clamps the view, 
         bool left, right, top, bottom;
     };
     const Case cases[] = {
-        {WMSZ_LEFT, true, false, false, false},      {WMSZ_RIGHT, false, true, false, false},
-        {WMSZ_TOP, false, false, true, false},       {WMSZ_TOPLEFT, true, false, true, false},
-        {WMSZ_TOPRIGHT, false, true, true, false},   {WMSZ_BOTTOM, false, false, false, true},
-        {WMSZ_BOTTOMLEFT, true, false, false, true}, {WMSZ_BOTTOMRIGHT, false, true, false, true},
+        {WMSZ_LEFT, true, false, false, false},
+        {WMSZ_RIGHT, false, true, false, false},
+        {WMSZ_TOP, false, false, true, false},
+        {WMSZ_TOPLEFT, true, false, true, false},
+        {WMSZ_TOPRIGHT, false, true, true, false},
+        {WMSZ_BOTTOM, false, false, false, true},
+        {WMSZ_BOTTOMLEFT, true, false, false, true},
+        {WMSZ_BOTTOMRIGHT, false, true, false, true},
     };
     for (const Case& c : cases) {
         CAPTURE(c.edge);
@@ -239,7 +246,7 @@ TEST_CASE("dragging any edge snaps to whole squares, shifts or clamps the view, 
         CHECK(shell.board->scrollX == (c.left ? 83u : 80u));
         CHECK(shell.board->scrollY == (c.top ? 83u : 80u));
         CHECK(GetScrollPos(shell.boardView, SB_HORZ) == int(shell.board->scrollX));
-        SCROLLINFO page{};
+        SCROLLINFO page {};
         page.cbSize = sizeof page;
         page.fMask = SIF_PAGE;
         GetScrollInfo(shell.boardView, SB_VERT, &page);
@@ -359,7 +366,7 @@ TEST_CASE("a size request before the board exists assumes 20 x 20")
 {
     GameFixture game;
     DestroyBoard();
-    MINMAXINFO info{};
+    MINMAXINFO info {};
     SendMessageW(shell.mainWindow, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
     PixelSize want = WindowSizeFor(20, 20, CurrentFrameMetrics());
     CHECK(info.ptMaxSize.x == want.width);
@@ -399,7 +406,7 @@ TEST_CASE("Exit and the close box both destroy the board exactly once and end th
 
 TEST_CASE("a board too large for memory ends the start-up with no window and no board left")
 {
-    shell = Shell{};
+    shell = Shell {};
     shell.fitCols = 60000;
     shell.fitRows = 60000;
     CHECK_FALSE(CreateMainWindow(GetModuleHandleW(nullptr), SW_SHOWNORMAL));
@@ -407,7 +414,7 @@ TEST_CASE("a board too large for memory ends the start-up with no window and no 
     CHECK(shell.board == nullptr);
     CHECK(FindWindowW(L"Quinterra", nullptr) == nullptr);
     Pump();
-    shell = Shell{};
+    shell = Shell {};
 }
 
 TEST_CASE("a size set from outside snaps to whole squares at its place, and the view follows")
@@ -473,7 +480,7 @@ TEST_CASE("running out of memory tells the player in Czech and ends the run clea
 {
     SUBCASE("at start-up")
     {
-        shell = Shell{};
+        shell = Shell {};
         shell.fitCols = 60000;
         shell.fitRows = 60000;
         BoxAnswerer ok(IDOK);
@@ -483,7 +490,7 @@ TEST_CASE("running out of memory tells the player in Czech and ends the run clea
         CHECK(ok.text().find(L"paměti") != std::wstring::npos);
         CHECK(FindWindowW(L"Quinterra", nullptr) == nullptr);
         Pump();
-        shell = Shell{};
+        shell = Shell {};
     }
     SUBCASE("during a game")
     {

@@ -31,7 +31,7 @@ void RegisterClasses()
     wc.lpfnWndProc = DefWindowProcW;
     wc.hbrBackground = reinterpret_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH));
     wc.lpszClassName = MainClass;
-    RegisterClassW(&wc); // a second registration fails harmlessly
+    RegisterClassW(&wc);  // a second registration fails harmlessly
     wc.lpfnWndProc = ViewProc;
     wc.hbrBackground = nullptr;
     wc.lpszClassName = ViewClass;
@@ -59,7 +59,7 @@ void PumpMessages()
     }
 }
 
-} // namespace
+}  // namespace
 
 std::ostream& operator<<(std::ostream& os, const Colour& c)
 {
@@ -90,7 +90,7 @@ BoardWindows::BoardWindows(uint32_t cols, uint32_t rows)
 BoardWindows::~BoardWindows()
 {
     if (main)
-        DestroyWindow(main); // takes the view and the menu with it
+        DestroyWindow(main);  // takes the view and the menu with it
     PumpMessages();
 }
 
@@ -130,7 +130,7 @@ Picture BoardWindows::Snapshot() const
     BITMAPINFO info = {};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = p.width;
-    info.bmiHeader.biHeight = -p.height; // top-down rows
+    info.bmiHeader.biHeight = -p.height;  // top-down rows
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;

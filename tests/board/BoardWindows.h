@@ -28,7 +28,7 @@ inline constexpr Colour CircleBlue {0, 0, 192};
 struct Picture {
     int width = 0;
     int height = 0;
-    std::vector<Colour> pixels; // row by row from the top left
+    std::vector<Colour> pixels;  // row by row from the top left
 
     Colour At(int x, int y) const { return pixels[size_t(y) * width + x]; }
     bool operator==(const Picture&) const = default;

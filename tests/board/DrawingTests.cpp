@@ -18,7 +18,7 @@ template <class Draw> void OnView(const BoardWindows& win, Draw draw)
     ReleaseDC(win.view, dc);
 }
 
-} // namespace
+}  // namespace
 
 TEST_CASE("a square is drawn raised, in its style's colour, with its player's mark")
 {
@@ -107,15 +107,15 @@ TEST_CASE("only squares inside the visible range are drawn, placed by the scroll
         REQUIRE(c == Black);
 
     OnView(win, [&](HDC dc) {
-        board.DrawSquare(dc, 2, 1, Nobody, LastMove); // the top-left visible square
-        board.DrawSquare(dc, 4, 2, Computer, WinningFive); // the bottom-right one
+        board.DrawSquare(dc, 2, 1, Nobody, LastMove);  // the top-left visible square
+        board.DrawSquare(dc, 4, 2, Computer, WinningFive);  // the bottom-right one
         board.DrawFrame(dc, 3, 1);
     });
     const Picture p = win.Snapshot();
     CHECK(EmptySquareMismatch(p, 0, 0, White) == "");
     CHECK(MarkedSquareMismatch(p, 2, 1, Computer, Yellow) == "");
     CHECK(EmptySquareMismatch(p, 1, 0, Black) == "");
-    CHECK(p.At(17 * 3 + 9, 9) == Black); // visible column 3 is board column 5
+    CHECK(p.At(17 * 3 + 9, 9) == Black);  // visible column 3 is board column 5
 }
 
 TEST_CASE("the full repaint of an empty board shows grey raised squares inside the outer dark line")

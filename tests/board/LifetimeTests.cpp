@@ -20,7 +20,7 @@ void PlayThrough(CBoard& b, HDC dc)
     b.NewGame();
 }
 
-} // namespace
+}  // namespace
 
 TEST_CASE("boards built, played, painted and destroyed give back every pen, brush, bitmap and context")
 {

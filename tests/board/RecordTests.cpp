@@ -57,14 +57,14 @@ std::string MenuModel(const CBoard& b, bool newEnabled)
     return s;
 }
 
-} // namespace
+}  // namespace
 
 TEST_CASE(
     "after any sequence of turns, undos, redos and new games the record, engine, menu and picture agree")
 {
     struct Setup {
-        uint32_t w, h; // board
-        uint32_t cols, rows; // view
+        uint32_t w, h;  // board
+        uint32_t cols, rows;  // view
         uint32_t scrollX, scrollY;
         unsigned seed;
         int steps;

@@ -33,7 +33,7 @@ bool IsCurrent(const CBoard& b, const Cell* c)
         || (b.HoldsReply(b.currentTurn) && c->x == t.replyX && c->y == t.replyY);
 }
 
-} // namespace
+}  // namespace
 
 TEST_CASE("a new board offers only Hint and shows no turn")
 {

@@ -8,7 +8,7 @@ namespace {
 
 const std::vector<std::string> opening = {"START 20", "TURN 10,10", "TURN 11,10", "TURN 10,12"};
 
-} // namespace
+}  // namespace
 
 TEST_CASE("bad lines: one answer each, and the next reply is the one without them")
 {

@@ -23,7 +23,7 @@ int MsLeft(Clock::time_point deadline)
     return left > 0 ? int(left) : 0;
 }
 
-} // namespace
+}  // namespace
 
 CBrainProcess::CBrainProcess(const std::string& path)
 {

@@ -24,7 +24,7 @@ std::vector<std::string> Split(std::string_view bytes, size_t maxLength = 100)
 
 using Lines = std::vector<std::string>;
 
-} // namespace
+}  // namespace
 
 TEST_CASE("lines end at LF, CR LF or a lone CR, and each line is handed over as soon as it ends")
 {

@@ -21,7 +21,7 @@ std::string Answer(CBrainProcess& brain)
     return line->substr(0, line->size() - 2);
 }
 
-} // namespace
+}  // namespace
 
 TEST_CASE("a session over pipes with CR LF, LF and lone CR line ends, ended by END")
 {
@@ -81,8 +81,8 @@ TEST_CASE("binary garbage and a megabyte line do not stop the brain or break its
     std::string rest = brain.ReadRest();
     CHECK(brain.Wait() == 0);
     // The last two answers: the overlong line and the move.
-    const std::string tail
-        = "ERROR line too long: at most 1000 characters\r\n" + EngineReply(10, 10, {{5, 5, Human}}) + "\r\n";
+    const std::string tail =
+        "ERROR line too long: at most 1000 characters\r\n" + EngineReply(10, 10, {{5, 5, Human}}) + "\r\n";
     REQUIRE(rest.size() >= tail.size());
     CHECK(rest.compare(rest.size() - tail.size(), tail.size(), tail) == 0);
     rest.erase(rest.size() - tail.size());

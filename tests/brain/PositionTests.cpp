@@ -10,7 +10,7 @@ std::string Line(uint32_t x, uint32_t y, int field)
     return std::to_string(x) + "," + std::to_string(y) + "," + std::to_string(field);
 }
 
-} // namespace
+}  // namespace
 
 TEST_CASE("BOARD sets up the whole position and the brain answers it")
 {
@@ -22,7 +22,7 @@ TEST_CASE("BOARD sets up the whole position and the brain answers it")
     REQUIRE(answers.size() == 1);
     const std::vector<Stone> stones = {{10, 10, Human}, {11, 10, Computer}, {12, 12, Human}};
     CHECK(answers[0] == EngineReply(20, 20, stones));
-    CHECK(s.Game()->CellAt(15, 15)->owner == Nobody); // the old game is gone
+    CHECK(s.Game()->CellAt(15, 15)->owner == Nobody);  // the old game is gone
     CHECK(s.Game()->CellAt(3, 3)->owner == Nobody);
     CHECK(s.Game()->freeCells == 400 - 4);
     CHECK(RecountMismatch(*s.Game()) == "");
@@ -83,8 +83,8 @@ TEST_CASE("the manager's five ends the game with an ERROR, and a TAKEBACK opens 
     CBrainSession s;
     REQUIRE(Ask(s, "START 20") == "OK");
     // An open four of the manager's on row 5: the brain can block one end only.
-    const std::string block
-        = Session(s, {"BOARD", "2,5,2", "3,5,2", "4,5,2", "5,5,2", "10,10,1", "DONE"}).at(0);
+    const std::string block =
+        Session(s, {"BOARD", "2,5,2", "3,5,2", "4,5,2", "5,5,2", "10,10,1", "DONE"}).at(0);
     REQUIRE((block == "1,5" || block == "6,5"));
     const std::string other = block == "1,5" ? "6,5" : "1,5";
     CHECK(Ask(s, "TURN " + other) == "ERROR your move ends the game: five in a row");

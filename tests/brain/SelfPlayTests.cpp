@@ -90,7 +90,7 @@ std::pair<int32_t, uint32_t> PlayGame(uint32_t w, uint32_t h)
     return {view[0].winningFive ? int32_t(Won) : view[0].state, moves};
 }
 
-} // namespace
+}  // namespace
 
 TEST_CASE("self-play: whole games between two brains end in a five or a full board")
 {

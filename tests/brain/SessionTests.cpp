@@ -109,7 +109,7 @@ TEST_CASE("every reply is ChooseMove(Computer) on the same stones, to the end of
                 check.CheckOutcome();
                 over = check.state == Won || check.state == BoardFull;
                 if (stones.size() > 60 && size.w * size.h > 1000)
-                    break; // long enough on the large boards
+                    break;  // long enough on the large boards
             }
             CHECK(RecountMismatch(*s.Game()) == "");
             CHECK(Stones(*s.Game()) == [&] {

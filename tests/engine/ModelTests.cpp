@@ -17,7 +17,7 @@ std::vector<std::pair<uint32_t, uint32_t>> CellsOf(const Five& f)
 
 using XY = std::vector<std::pair<uint32_t, uint32_t>>;
 
-} // namespace
+}  // namespace
 
 TEST_CASE("the score table doubles the step with every stone")
 {

@@ -17,7 +17,7 @@ std::string Reply(const std::vector<Stone>& stones, int32_t p = Computer)
     return Where(e.ChooseMove(p));
 }
 
-} // namespace
+}  // namespace
 
 TEST_CASE("opening replies")
 {
@@ -121,8 +121,8 @@ TEST_CASE("ChooseMove equals the ladder, never answers a stone and ignores histo
             InitBoard(other, w, h);
             for (size_t i = played.size(); i-- > 0;) {
                 Cell* detour = other.CellAt(rng() % w, rng() % h);
-                const bool detourFree
-                    = detour->owner == Nobody && e.CellAt(detour->x, detour->y)->owner == Nobody;
+                const bool detourFree =
+                    detour->owner == Nobody && e.CellAt(detour->x, detour->y)->owner == Nobody;
                 if (detourFree)
                     other.Place(Human, detour);
                 other.Place(played[i]->owner, other.CellAt(played[i]->x, played[i]->y));

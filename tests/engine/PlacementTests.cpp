@@ -17,7 +17,7 @@ std::pair<uint32_t, uint32_t> Scores(const CEngine& e, uint32_t x, uint32_t y)
 
 using Pair = std::pair<uint32_t, uint32_t>;
 
-} // namespace
+}  // namespace
 
 TEST_CASE("a stone raises the scores along its lines, and a reply blocks what it shares")
 {
@@ -62,7 +62,7 @@ TEST_CASE("taking a stone out of a blocked five revives it for the side left in 
     CEngine e;
     InitBoard(e, 20, 20);
     PlaceStones(e, {{5, 5, Human}, {6, 5, Computer}, {7, 5, Computer}});
-    const Five& five = e.fives[5 * 16 + 5]; // row 5 holds fives 80..95
+    const Five& five = e.fives[5 * 16 + 5];  // row 5 holds fives 80..95
     REQUIRE(five.cells[0] == e.CellAt(5, 5));
     REQUIRE(five.count == -1);
     const uint32_t before = e.CellAt(9, 5)->score[Computer];

@@ -5,7 +5,7 @@
 namespace {
 
 // What Wine reports for an overlapped window with a menu and 17-pixel bars.
-const FrameMetrics wine{8, 46, 17, 17};
+const FrameMetrics wine {8, 46, 17, 17};
 
 DragRect FittedAt(int x, int y, int cols, int rows)
 {
@@ -59,8 +59,8 @@ TEST_CASE("the fitting rule keeps 10..100 columns and 5..100 rows, and never mor
 
 TEST_CASE("shift keeps the squares beside the fixed edge in place; clamp keeps the view on the board")
 {
-    CHECK(ShiftOrigin(5, 20, 18) == 7);   // narrowed from the left by 2
-    CHECK(ShiftOrigin(3, 20, 25) == 0);   // widened by 5 from origin 3: not below 0
+    CHECK(ShiftOrigin(5, 20, 18) == 7);  // narrowed from the left by 2
+    CHECK(ShiftOrigin(3, 20, 25) == 0);  // widened by 5 from origin 3: not below 0
     CHECK(ShiftOrigin(10, 20, 20) == 10);
     CHECK(ClampOrigin(80, 25, 100) == 75);
     CHECK(ClampOrigin(75, 25, 100) == 75);
@@ -75,10 +75,14 @@ TEST_CASE("snapping a drag moves only the dragged edges, to whole squares, on ev
         bool left, right, top, bottom;
     };
     const Case cases[] = {
-        {EdgeLeft, true, false, false, false},      {EdgeRight, false, true, false, false},
-        {EdgeTop, false, false, true, false},       {EdgeTopLeft, true, false, true, false},
-        {EdgeTopRight, false, true, true, false},   {EdgeBottom, false, false, false, true},
-        {EdgeBottomLeft, true, false, false, true}, {EdgeBottomRight, false, true, false, true},
+        {EdgeLeft, true, false, false, false},
+        {EdgeRight, false, true, false, false},
+        {EdgeTop, false, false, true, false},
+        {EdgeTopLeft, true, false, true, false},
+        {EdgeTopRight, false, true, true, false},
+        {EdgeBottom, false, false, false, true},
+        {EdgeBottomLeft, true, false, false, true},
+        {EdgeBottomRight, false, true, false, true},
     };
     for (const Case& c : cases) {
         CAPTURE(c.edge);
@@ -175,7 +179,7 @@ TEST_CASE("snapping clamps a view at the board's far edge and keeps every limit"
 
 TEST_CASE("maximising gives at most 40 x 20 squares, centred on the desktop")
 {
-    PixelSize desktop{1280, 1024};
+    PixelSize desktop {1280, 1024};
     Placement big = MaximisedPlacement(true, 100, 100, desktop, wine);
     CHECK(big.size.width == WindowSizeFor(40, 20, wine).width);
     CHECK(big.size.height == WindowSizeFor(40, 20, wine).height);

@@ -17,7 +17,7 @@ void Expect(bool ok, const char* what)
     }
 }
 
-} // namespace
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

@@ -38,7 +38,7 @@ Built Build(const std::string& source)
         errors += "line " + std::to_string(e.line) + ": " + e.message + "\n";
     INFO(errors);
     REQUIRE(parsed.errors.empty());
-    Built built{std::move(parsed.document), {}, {}};
+    Built built {std::move(parsed.document), {}, {}};
     built.bytes = hlp::WriteHelpFile(built.document);
     built.file = helpread::ReadHelpFile(built.bytes);
     return built;
@@ -56,7 +56,8 @@ const helpread::SystemRecord* FindRecord(const helpread::HelpFile& file, std::ui
 std::uint32_t U32At(const std::vector<std::uint8_t>& data, std::size_t at)
 {
     REQUIRE(at + 4 <= data.size());
-    return data[at] | (data[at + 1] << 8) | (data[at + 2] << 16) | (static_cast<std::uint32_t>(data[at + 3]) << 24);
+    return data[at] | (data[at + 1] << 8) | (data[at + 2] << 16)
+        | (static_cast<std::uint32_t>(data[at + 3]) << 24);
 }
 
 // The container and the internal files as the viewer checks them.
@@ -78,7 +79,7 @@ void CheckContainer(const Built& b)
             CHECK(entry.reserved == entry.used + 9);
     }
     CHECK(std::is_sorted(names.begin(), names.end(),
-                         [](const std::string& x, const std::string& y) { return std::strcmp(x.c_str(), y.c_str()) < 0; }));
+        [](const std::string& x, const std::string& y) { return std::strcmp(x.c_str(), y.c_str()) < 0; }));
     CHECK(std::adjacent_find(names.begin(), names.end()) == names.end());
     for (const char* required : {"|SYSTEM", "|FONT", "|CONTEXT", "|TOPIC"})
         CHECK(std::find(names.begin(), names.end(), required) != names.end());
@@ -102,7 +103,7 @@ void CheckContainer(const Built& b)
     CHECK(std::string(reinterpret_cast<const char*>(window->data.data() + 2)).empty());
     CHECK(std::string(reinterpret_cast<const char*>(window->data.data() + 12)) == "main");
     CHECK(std::string(reinterpret_cast<const char*>(window->data.data() + 21)) == b.document.title);
-    CHECK((window->data[0] & 0x06) == 0x06); // name and caption present
+    CHECK((window->data[0] & 0x06) == 0x06);  // name and caption present
     const auto* charset = FindRecord(f, 11);
     REQUIRE(charset != nullptr);
     REQUIRE(charset->data.size() == 1);
@@ -125,7 +126,7 @@ void CheckTopicsAndLinks(const Built& b)
     REQUIRE(f.topics.size() == b.document.topics.size());
     REQUIRE(f.context.size() == f.topics.size());
     for (std::size_t i = 1; i < f.context.size(); ++i)
-        CHECK(f.context[i - 1].hash < f.context[i].hash); // signed order, as the viewer searches
+        CHECK(f.context[i - 1].hash < f.context[i].hash);  // signed order, as the viewer searches
 
     std::map<std::int32_t, std::uint32_t> offsetByHash;
     for (const auto& entry : f.context)
@@ -174,7 +175,7 @@ std::vector<std::string> DecodedParagraphs(const helpread::Topic& topic)
     return out;
 }
 
-} // namespace
+}  // namespace
 
 TEST_CASE("The game's help file is complete and every link leads to a topic")
 {
@@ -207,17 +208,16 @@ TEST_CASE("The game's help file is complete and every link leads to a topic")
 
 TEST_CASE("Czech text and links come back as the source wrote them")
 {
-    const Built b = Build(
-        "@title Quinterra – nápověda\n"
-        "@topic obsah Obsah\n"
-        "Příliš žluťoučký kůň úpěl ďábelské ódy – „uvozovky“…\n"
-        "a pokračování, viz [[Pravidla|pravidla hry]].\n"
-        "\n"
-        "== Ovládání\n"
-        "- Ctrl+Z vrátí tah\n"
-        "- F1 otevře nápovědu\n"
-        "@topic pravidla Pravidla hry\n"
-        "Pět křížků v řadě vyhrává. [[obsah|Zpět]]\n");
+    const Built b = Build("@title Quinterra – nápověda\n"
+                          "@topic obsah Obsah\n"
+                          "Příliš žluťoučký kůň úpěl ďábelské ódy – „uvozovky“…\n"
+                          "a pokračování, viz [[Pravidla|pravidla hry]].\n"
+                          "\n"
+                          "== Ovládání\n"
+                          "- Ctrl+Z vrátí tah\n"
+                          "- F1 otevře nápovědu\n"
+                          "@topic pravidla Pravidla hry\n"
+                          "Pět křížků v řadě vyhrává. [[obsah|Zpět]]\n");
     CheckContainer(b);
     CheckTopicsAndLinks(b);
     REQUIRE(b.file.topics.size() == 2);
@@ -244,10 +244,10 @@ TEST_CASE("A help longer than one topic block keeps its chain, offsets and links
     for (int t = 0; t < topics; ++t) {
         source += "@topic t" + std::to_string(t) + " Téma číslo " + std::to_string(t) + "\n";
         for (int p = 0; p < 8; ++p) {
-            source += "Odstavec " + std::to_string(p) +
-                      " s textem, který se opakuje, aby zabral místo: žluťoučký kůň úpěl ďábelské ódy. ";
-            source += "Další [[t" + std::to_string((t + 1) % topics) + "|téma]], předchozí [[t" +
-                      std::to_string((t + topics - 1) % topics) + "|téma]].\n\n";
+            source += "Odstavec " + std::to_string(p)
+                + " s textem, který se opakuje, aby zabral místo: žluťoučký kůň úpěl ďábelské ódy. ";
+            source += "Další [[t" + std::to_string((t + 1) % topics) + "|téma]], předchozí [[t"
+                + std::to_string((t + topics - 1) % topics) + "|téma]].\n\n";
         }
     }
     const Built b = Build(source);

@@ -10,7 +10,9 @@ namespace {
 class Cursor {
 public:
     Cursor(const std::uint8_t* begin, const std::uint8_t* end, std::string what)
-        : p_(begin), end_(end), what_(std::move(what)) {}
+        : p_(begin), end_(end), what_(std::move(what))
+    {
+    }
 
     std::uint8_t U8()
     {
@@ -31,7 +33,8 @@ public:
     }
     std::string String()
     {
-        const auto* nul = static_cast<const std::uint8_t*>(std::memchr(p_, 0, static_cast<std::size_t>(end_ - p_)));
+        const auto* nul =
+            static_cast<const std::uint8_t*>(std::memchr(p_, 0, static_cast<std::size_t>(end_ - p_)));
         if (nul == nullptr)
             throw ReadError(what_ + ": unterminated string");
         std::string s(reinterpret_cast<const char*>(p_), reinterpret_cast<const char*>(nul));
@@ -85,11 +88,11 @@ std::pair<Span, unsigned> ReadLeafTree(Span tree, std::uint16_t expectedPageSize
     Cursor c(tree.begin, tree.end, what);
     if (c.U16() != 0x293B)
         throw ReadError(what + ": B+ tree magic");
-    c.U16(); // flags
+    c.U16();  // flags
     const std::uint16_t pageSize = c.U16();
     if (pageSize != expectedPageSize)
         throw ReadError(what + ": page size " + std::to_string(pageSize));
-    c.Skip(16 + 2 + 2); // structure, zero, page splits
+    c.Skip(16 + 2 + 2);  // structure, zero, page splits
     const std::uint16_t root = c.U16();
     c.U16();
     const std::uint16_t pages = c.U16();
@@ -100,9 +103,9 @@ std::pair<Span, unsigned> ReadLeafTree(Span tree, std::uint16_t expectedPageSize
     if (c.Left() < pageSize)
         throw ReadError(what + ": page beyond the file");
     Cursor page(c.Here(), c.Here() + pageSize, what + " page");
-    page.U16(); // free bytes
+    page.U16();  // free bytes
     const std::uint16_t entries = page.U16();
-    page.U32(); // neighbours
+    page.U32();  // neighbours
     if (entries != total)
         throw ReadError(what + ": entry counts disagree");
     return {{page.Here(), c.Here() + pageSize}, entries};
@@ -135,7 +138,7 @@ std::vector<std::uint8_t> UncompressLz77(const std::uint8_t* p, const std::uint8
 
 void ReadParagraph(Cursor data1, const std::string& data2, Paragraph& paragraph, unsigned& characters)
 {
-    data1.CompressedLong(); // size of the text
+    data1.CompressedLong();  // size of the text
     const unsigned declared = data1.CompressedUShort();
     data1.Skip(4);
     const std::uint16_t bits = data1.U16();
@@ -191,8 +194,8 @@ void ReadParagraph(Cursor data1, const std::string& data2, Paragraph& paragraph,
     if (next != strings.size() || !data1.AtEnd())
         throw ReadError("|TOPIC: strings and commands do not pair up");
     if (declared != characters)
-        throw ReadError("|TOPIC: declared length " + std::to_string(declared) + " but " +
-                        std::to_string(characters) + " characters");
+        throw ReadError("|TOPIC: declared length " + std::to_string(declared) + " but "
+            + std::to_string(characters) + " characters");
 }
 
 void ReadTopics(HelpFile& file, Span topic)
@@ -241,7 +244,8 @@ void ReadTopics(HelpFile& file, Span topic)
         const std::uint8_t type = header.U8();
         if (prev != previous)
             throw ReadError("|TOPIC: a record's back link is wrong");
-        if (dataLen1 < 21 || blockSize < dataLen1 || blockSize - dataLen1 != dataLen2 || at + blockSize > chain.size())
+        if (dataLen1 < 21 || blockSize < dataLen1 || blockSize - dataLen1 != dataLen2
+            || at + blockSize > chain.size())
             throw ReadError("|TOPIC: record sizes disagree");
         Cursor data1(chain.data() + at + 21, chain.data() + at + dataLen1, "|TOPIC link data");
         const std::string data2(reinterpret_cast<const char*>(chain.data() + at + dataLen1), dataLen2);
@@ -253,9 +257,9 @@ void ReadTopics(HelpFile& file, Span topic)
             Topic t;
             t.position = pos;
             t.offset = static_cast<std::uint32_t>(block * 0x8000 + characters);
-            data1.U32(); // size of the topic
-            data1.U32(); // browse back
-            data1.U32(); // browse forward
+            data1.U32();  // size of the topic
+            data1.U32();  // browse back
+            data1.U32();  // browse forward
             t.number = data1.U32();
             data1.Skip(12);
             const std::size_t nul = data2.find('\0');
@@ -279,7 +283,7 @@ void ReadTopics(HelpFile& file, Span topic)
     }
 }
 
-} // namespace
+}  // namespace
 
 HelpFile ReadHelpFile(const std::vector<std::uint8_t>& bytes)
 {
@@ -289,11 +293,11 @@ HelpFile ReadHelpFile(const std::vector<std::uint8_t>& bytes)
     if (header.U32() != 0x00035F3F)
         throw ReadError("file header: magic");
     file.directoryStart = header.U32();
-    header.U32(); // first free block
+    header.U32();  // first free block
     file.declaredSize = header.U32();
     if (file.declaredSize != bytes.size())
-        throw ReadError("file header: size " + std::to_string(file.declaredSize) + " but the file has " +
-                        std::to_string(bytes.size()));
+        throw ReadError("file header: size " + std::to_string(file.declaredSize) + " but the file has "
+            + std::to_string(bytes.size()));
 
     // An internal file: its 9-byte header, then `used` bytes inside the file.
     auto internal = [&](std::uint32_t offset, const std::string& name, DirectoryEntry* entry) {
@@ -309,7 +313,7 @@ HelpFile ReadHelpFile(const std::vector<std::uint8_t>& bytes)
             entry->reserved = reserved;
             entry->used = used;
         }
-        return Span{base + offset + 9, base + offset + 9 + used};
+        return Span {base + offset + 9, base + offset + 9 + used};
     };
 
     const Span directory = internal(file.directoryStart, "directory", nullptr);
@@ -352,9 +356,10 @@ HelpFile ReadHelpFile(const std::vector<std::uint8_t>& bytes)
     const std::uint16_t descriptors = f.U16();
     const std::uint16_t faceOffset = f.U16();
     const std::uint16_t descriptorOffset = f.U16();
-    if (faceOffset != 8 || faces == 0 || descriptorOffset < faceOffset ||
-        (descriptorOffset - faceOffset) % faces != 0 ||
-        static_cast<std::size_t>(descriptorOffset) + descriptors * 11u > static_cast<std::size_t>(font.end - font.begin))
+    if (faceOffset != 8 || faces == 0 || descriptorOffset < faceOffset
+        || (descriptorOffset - faceOffset) % faces != 0
+        || static_cast<std::size_t>(descriptorOffset) + descriptors * 11u
+            > static_cast<std::size_t>(font.end - font.begin))
         throw ReadError("|FONT: header");
     const unsigned faceSize = (descriptorOffset - faceOffset) / faces;
     for (unsigned i = 0; i < faces; ++i) {
@@ -388,6 +393,7 @@ HelpFile ReadHelpFile(const std::vector<std::uint8_t>& bytes)
 std::string Cp1250ToUtf8(std::string_view text)
 {
     // 0x80 to 0xFF; 0 marks the five bytes the code page leaves undefined.
+    // clang-format off
     static constexpr char16_t kHigh[128] = {
         0x20AC, 0,      0x201A, 0,      0x201E, 0x2026, 0x2020, 0x2021, 0,      0x2030, 0x0160, 0x2039, 0x015A, 0x0164, 0x017D, 0x0179,
         0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, 0,      0x2122, 0x0161, 0x203A, 0x015B, 0x0165, 0x017E, 0x017A,
@@ -398,6 +404,7 @@ std::string Cp1250ToUtf8(std::string_view text)
         0x0155, 0x00E1, 0x00E2, 0x0103, 0x00E4, 0x013A, 0x0107, 0x00E7, 0x010D, 0x00E9, 0x0119, 0x00EB, 0x011B, 0x00ED, 0x00EE, 0x010F,
         0x0111, 0x0144, 0x0148, 0x00F3, 0x00F4, 0x0151, 0x00F6, 0x00F7, 0x0159, 0x016F, 0x00FA, 0x0171, 0x00FC, 0x00FD, 0x0163, 0x02D9,
     };
+    // clang-format on
     std::string out;
     for (char ch : text) {
         const auto b = static_cast<unsigned char>(ch);
@@ -418,4 +425,4 @@ std::string Cp1250ToUtf8(std::string_view text)
     return out;
 }
 
-} // namespace helpread
+}  // namespace helpread

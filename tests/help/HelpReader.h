@@ -18,7 +18,7 @@ struct ReadError : std::runtime_error {
 struct DirectoryEntry {
     std::string name;
     std::uint32_t offset = 0;
-    std::uint32_t reserved = 0; // from the internal file's own header
+    std::uint32_t reserved = 0;  // from the internal file's own header
     std::uint32_t used = 0;
 };
 
@@ -41,18 +41,18 @@ struct ContextEntry {
 
 struct Link {
     std::int32_t hash = 0;
-    std::string text; // Windows-1250
+    std::string text;  // Windows-1250
 };
 
 struct Paragraph {
-    std::string text; // all strings of the record, Windows-1250
+    std::string text;  // all strings of the record, Windows-1250
     std::vector<std::uint16_t> fonts;
     std::vector<Link> links;
 };
 
 struct Topic {
-    std::uint32_t position = 0; // of its header record in the chain
-    std::uint32_t offset = 0;   // as the viewer counts it
+    std::uint32_t position = 0;  // of its header record in the chain
+    std::uint32_t offset = 0;  // as the viewer counts it
     std::uint32_t number = 0;
     std::string title;
     std::vector<Paragraph> paragraphs;
@@ -61,13 +61,13 @@ struct Topic {
 struct HelpFile {
     std::uint32_t directoryStart = 0;
     std::uint32_t declaredSize = 0;
-    std::vector<DirectoryEntry> directory; // in stored order
+    std::vector<DirectoryEntry> directory;  // in stored order
     std::uint16_t systemMagic = 0, systemMinor = 0, systemMajor = 0, systemFlags = 0;
     std::vector<SystemRecord> system;
     std::vector<std::string> faces;
     std::vector<FontDescriptor> fonts;
-    std::vector<ContextEntry> context; // in stored order
-    std::vector<Topic> topics;         // in chain order
+    std::vector<ContextEntry> context;  // in stored order
+    std::vector<Topic> topics;  // in chain order
     std::size_t topicBlocks = 0;
 };
 
@@ -76,4 +76,4 @@ HelpFile ReadHelpFile(const std::vector<std::uint8_t>& bytes);
 // Windows-1250 to UTF-8, the whole code page.
 std::string Cp1250ToUtf8(std::string_view text);
 
-} // namespace helpread
+}  // namespace helpread

@@ -18,13 +18,14 @@ hlp::SourceError OnlyError(const std::string& source)
 
 const std::string kHead = "@title Nápověda\n@topic obsah Obsah\n";
 
-} // namespace
+}  // namespace
 
 TEST_CASE("Faults of the source are reported with their line")
 {
     SUBCASE("a link to a topic that does not exist")
     {
-        const auto e = OnlyError(kHead + "Text.\n\nViz [[pravidla|pravidla]] a [[hra|hru]].\n@topic hra Hra\n");
+        const auto e =
+            OnlyError(kHead + "Text.\n\nViz [[pravidla|pravidla]] a [[hra|hru]].\n@topic hra Hra\n");
         CHECK(e.line == 5);
         CHECK(e.message.find("'pravidla'") != std::string::npos);
     }
@@ -107,15 +108,15 @@ TEST_CASE("Czech text is encoded in Windows-1250 and nothing else is")
     std::size_t codePoints = 0;
     for (char c : letters)
         codePoints += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    CHECK(encoded.size() == codePoints); // one byte each
+    CHECK(encoded.size() == codePoints);  // one byte each
 
     CHECK_FALSE(hlp::EncodeCp1250("Španělské ñ", encoded, error));
     CHECK(error.find("U+00F1") != std::string::npos);
-    CHECK_FALSE(hlp::EncodeCp1250("\xC0\xAF", encoded, error)); // an overlong '/'
+    CHECK_FALSE(hlp::EncodeCp1250("\xC0\xAF", encoded, error));  // an overlong '/'
     CHECK(error.find("malformed") != std::string::npos);
-    CHECK_FALSE(hlp::EncodeCp1250("\xED\xA0\x80", encoded, error)); // a surrogate
+    CHECK_FALSE(hlp::EncodeCp1250("\xED\xA0\x80", encoded, error));  // a surrogate
     CHECK_FALSE(hlp::EncodeCp1250("a\x01", encoded, error));
-    CHECK_FALSE(hlp::EncodeCp1250("\xE2\x80", encoded, error)); // cut short
+    CHECK_FALSE(hlp::EncodeCp1250("\xE2\x80", encoded, error));  // cut short
 }
 
 TEST_CASE("Topic names hash as the viewer hashes them")

@@ -41,7 +41,7 @@ SavedGame HumanWins()
     return g;
 }
 
-} // namespace
+}  // namespace
 
 TEST_CASE("the stored form doubles every line feed and nothing else")
 {
@@ -85,17 +85,17 @@ TEST_CASE("a known file: two turns on 20 x 20, written out byte by byte")
     SavedGame g = Game({{10, 10, 9, 9}, {11, 11, 12, 12}});
     g.clock = 26;
     const Bytes expected = {
-        'H', 'R', 'A', 0x06, 0x01, // magic, version
-        0x14, 0x00, 0x00, 0x00, 0x14, 0x00, 0x00, 0x00, // 20 x 20
-        0x01, 0x00, 0x00, 0x00, 0x01, 0x00, 0x00, 0x00, // current turn 1, last turn 1
-        0x01, 0x00, 0x00, 0x00, 0x01, 0x00, 0x00, 0x00, // last turn holds both moves
-        0x1A, 0x00, 0x00, 0x00, // clock: 26 half seconds
-        0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, // scrolled to 0, 0
-        0x14, 0x00, 0x00, 0x00, 0x14, 0x00, 0x00, 0x00, // 20 x 20 shown
-        0x0D, 0x0A, 0x00, 0x00, 0x00, 0x0D, 0x0A, 0x00, 0x00, 0x00, // human (10,10)
-        0x09, 0x00, 0x00, 0x00, 0x09, 0x00, 0x00, 0x00, // reply (9,9)
-        0x0B, 0x00, 0x00, 0x00, 0x0B, 0x00, 0x00, 0x00, // human (11,11)
-        0x0C, 0x00, 0x00, 0x00, 0x0C, 0x00, 0x00, 0x00, // reply (12,12)
+        'H', 'R', 'A', 0x06, 0x01,  // magic, version
+        0x14, 0x00, 0x00, 0x00, 0x14, 0x00, 0x00, 0x00,  // 20 x 20
+        0x01, 0x00, 0x00, 0x00, 0x01, 0x00, 0x00, 0x00,  // current turn 1, last turn 1
+        0x01, 0x00, 0x00, 0x00, 0x01, 0x00, 0x00, 0x00,  // last turn holds both moves
+        0x1A, 0x00, 0x00, 0x00,  // clock: 26 half seconds
+        0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00,  // scrolled to 0, 0
+        0x14, 0x00, 0x00, 0x00, 0x14, 0x00, 0x00, 0x00,  // 20 x 20 shown
+        0x0D, 0x0A, 0x00, 0x00, 0x00, 0x0D, 0x0A, 0x00, 0x00, 0x00,  // human (10,10)
+        0x09, 0x00, 0x00, 0x00, 0x09, 0x00, 0x00, 0x00,  // reply (9,9)
+        0x0B, 0x00, 0x00, 0x00, 0x0B, 0x00, 0x00, 0x00,  // human (11,11)
+        0x0C, 0x00, 0x00, 0x00, 0x0C, 0x00, 0x00, 0x00,  // reply (12,12)
     };
     CHECK(Stored(g) == expected);
     const LoadResult back = DecodeSavedGame(expected);
@@ -112,7 +112,7 @@ TEST_CASE("games the program writes load back: empty, won, with taken-back turns
 
     SavedGame won = HumanWins();
     CHECK(DecodeSavedGame(Stored(won)).refusal == Refusal::None);
-    won.currentTurn = 3; // the winning move taken back
+    won.currentTurn = 3;  // the winning move taken back
     CHECK(DecodeSavedGame(Stored(won)).refusal == Refusal::None);
 
     SavedGame undone = Game({{10, 10, 9, 9}, {11, 11, 12, 12}, {1, 1, 2, 2}});
@@ -186,24 +186,24 @@ TEST_CASE("files that break a limit or hold an impossible game are refused as da
     g.record.resize(26);
     CHECK(refused(g));
 
-    g = base, g.record[1].replyX = 20; // off the board
+    g = base, g.record[1].replyX = 20;  // off the board
     CHECK(refused(g));
     g = base, g.record[1].humanY = 0xFFFFFFFF;
     CHECK(refused(g));
-    g = base, g.record[1].replyX = 10, g.record[1].replyY = 10; // on the human's stone
+    g = base, g.record[1].replyX = 10, g.record[1].replyY = 10;  // on the human's stone
     CHECK(refused(g));
-    g = base, g.record[0].replyX = 10, g.record[0].replyY = 10; // on its own turn's move
+    g = base, g.record[0].replyX = 10, g.record[0].replyY = 10;  // on its own turn's move
     CHECK(refused(g));
-    g = base, g.currentTurn = 0, g.record[1].humanX = 9, g.record[1].humanY = 9; // a taken-back turn
+    g = base, g.currentTurn = 0, g.record[1].humanX = 9, g.record[1].humanY = 9;  // a taken-back turn
     CHECK(refused(g));
     g = base, g.lastHasHuman = 0;
     CHECK(refused(g));
-    g = base, g.lastHasReply = 0; // the game went on, so the reply must be there
+    g = base, g.lastHasReply = 0;  // the game went on, so the reply must be there
     CHECK(refused(g));
 
     g = HumanWins(), g.lastHasReply = 1, g.record[4].replyX = 0, g.record[4].replyY = 19;
-    CHECK(refused(g)); // a reply after the human's five
+    CHECK(refused(g));  // a reply after the human's five
     g = HumanWins(), g.lastHasReply = 1;
     g.record.push_back({15, 15, 16, 16}), g.lastTurn = g.currentTurn = 5;
-    CHECK(refused(g)); // a turn after the game ended
+    CHECK(refused(g));  // a turn after the game ended
 }

@@ -26,7 +26,7 @@ public:
     void I32(std::int32_t v) { U32(static_cast<std::uint32_t>(v)); }
     void Raw(std::string_view s) { data_.insert(data_.end(), s.begin(), s.end()); }
     void Raw(const std::vector<std::uint8_t>& v) { data_.insert(data_.end(), v.begin(), v.end()); }
-    void String(std::string_view s) // NUL-terminated
+    void String(std::string_view s)  // NUL-terminated
     {
         Raw(s);
         U8(0);
@@ -76,4 +76,4 @@ private:
     std::vector<std::uint8_t> data_;
 };
 
-} // namespace hlp
+}  // namespace hlp

@@ -20,4 +20,4 @@ std::vector<std::uint8_t> BuildContextFile(std::vector<std::pair<std::int32_t, s
     return BuildSinglePageBTree({0x0002, 2048, "L4"}, encoded);
 }
 
-} // namespace hlp
+}  // namespace hlp

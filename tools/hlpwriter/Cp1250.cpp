@@ -13,6 +13,7 @@ struct Mapping {
 
 // Czech and Slovak letters and the punctuation a Czech text uses; the rest of
 // the code page is never needed by our help and is refused rather than guessed.
+// clang-format off
 constexpr Mapping kTable[] = {
     {U'\u00A0', 0xA0}, {U'§', 0xA7}, {U'«', 0xAB}, {U'°', 0xB0}, {U'»', 0xBB},
     {U'×', 0xD7}, {U'÷', 0xF7}, {U'€', 0x80},
@@ -27,6 +28,7 @@ constexpr Mapping kTable[] = {
     {U'Ů', 0xD9}, {U'ů', 0xF9}, {U'Ü', 0xDC}, {U'ü', 0xFC}, {U'Ý', 0xDD}, {U'ý', 0xFD},
     {U'Ž', 0x8E}, {U'ž', 0x9E},
 };
+// clang-format on
 
 std::string Describe(char32_t c)
 {
@@ -70,7 +72,7 @@ bool NextCodePoint(std::string_view s, std::size_t& i, char32_t& c)
     return true;
 }
 
-} // namespace
+}  // namespace
 
 bool EncodeCp1250(std::string_view utf8, std::string& out, std::string& error)
 {
@@ -81,7 +83,7 @@ bool EncodeCp1250(std::string_view utf8, std::string& out, std::string& error)
         if (!NextCodePoint(utf8, i, c)) {
             char buffer[64];
             std::snprintf(buffer, sizeof buffer, "malformed UTF-8 (byte 0x%02X)",
-                          static_cast<unsigned>(static_cast<unsigned char>(utf8[i])));
+                static_cast<unsigned>(static_cast<unsigned char>(utf8[i])));
             error = buffer;
             return false;
         }
@@ -109,4 +111,4 @@ bool EncodeCp1250(std::string_view utf8, std::string& out, std::string& error)
     return true;
 }
 
-} // namespace hlp
+}  // namespace hlp

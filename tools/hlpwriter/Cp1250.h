@@ -12,4 +12,4 @@ namespace hlp {
 // (or the malformed byte); `out` is then incomplete.
 bool EncodeCp1250(std::string_view utf8, std::string& out, std::string& error);
 
-} // namespace hlp
+}  // namespace hlp

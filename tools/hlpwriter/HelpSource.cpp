@@ -51,11 +51,11 @@ private:
 
     ParseResult result_;
     int line_ = 0;
-    bool open_ = false; // the last paragraph still takes continuation lines
+    bool open_ = false;  // the last paragraph still takes continuation lines
     bool titleSeen_ = false;
-    bool skipping_ = false; // inside a refused @topic, whose text goes nowhere
-    std::map<std::string, int> idLines_;             // lower-case id -> line
-    std::map<std::int32_t, std::string> hashOwners_; // hash -> id
+    bool skipping_ = false;  // inside a refused @topic, whose text goes nowhere
+    std::map<std::string, int> idLines_;  // lower-case id -> line
+    std::map<std::int32_t, std::string> hashOwners_;  // hash -> id
     std::vector<PendingLink> links_;
 };
 
@@ -91,7 +91,7 @@ void Parser::Line(std::string_view raw)
         Flush();
         return;
     }
-    if (line.front() == '#') // a comment does not end a paragraph
+    if (line.front() == '#')  // a comment does not end a paragraph
         return;
     if (line.front() == '@') {
         Flush();
@@ -107,7 +107,7 @@ void Parser::Line(std::string_view raw)
     if (line.substr(0, 2) == "- ") {
         Flush();
         AddText(Trim(line.substr(2)), ParagraphKind::Bullet, false);
-        open_ = true; // an item goes on over the lines that follow it
+        open_ = true;  // an item goes on over the lines that follow it
         return;
     }
     AddText(line, ParagraphKind::Text, open_);
@@ -118,7 +118,8 @@ void Parser::Directive(std::string_view line)
 {
     const std::size_t space = line.find(' ');
     const std::string_view name = line.substr(0, space);
-    const std::string_view rest = space == std::string_view::npos ? std::string_view{} : Trim(line.substr(space));
+    const std::string_view rest =
+        space == std::string_view::npos ? std::string_view {} : Trim(line.substr(space));
     if (name == "@title") {
         if (titleSeen_) {
             Error("a second @title");
@@ -143,7 +144,8 @@ void Parser::StartTopic(std::string_view rest)
     skipping_ = true;
     const std::size_t space = rest.find(' ');
     const std::string_view id = rest.substr(0, space);
-    const std::string_view title = space == std::string_view::npos ? std::string_view{} : Trim(rest.substr(space));
+    const std::string_view title =
+        space == std::string_view::npos ? std::string_view {} : Trim(rest.substr(space));
     if (id.empty() || title.empty()) {
         Error("@topic needs an id and a title");
         return;
@@ -160,14 +162,15 @@ void Parser::StartTopic(std::string_view rest)
     }
     const auto [previous, isNew] = idLines_.emplace(Lower(id), line_);
     if (!isNew) {
-        Error("topic id '" + std::string(id) + "' is already used on line " + std::to_string(previous->second));
+        Error(
+            "topic id '" + std::string(id) + "' is already used on line " + std::to_string(previous->second));
         return;
     }
     const std::int32_t hash = TopicHash(id);
     const auto [owner, hashIsNew] = hashOwners_.emplace(hash, std::string(id));
     if (hash == 0 || !hashIsNew) {
-        Error("topic id '" + std::string(id) + "' has the same hash as " +
-              (hash == 0 ? std::string("the contents") : "'" + owner->second + "'") + "; choose another id");
+        Error("topic id '" + std::string(id) + "' has the same hash as "
+            + (hash == 0 ? std::string("the contents") : "'" + owner->second + "'") + "; choose another id");
         return;
     }
     Topic topic;
@@ -192,7 +195,7 @@ Topic* Parser::CurrentTopic()
 void Parser::AddText(std::string_view line, ParagraphKind kind, bool joinToOpen)
 {
     if (skipping_)
-        return; // the refused @topic has been reported already
+        return;  // the refused @topic has been reported already
     Topic* topic = CurrentTopic();
     if (topic == nullptr) {
         Error("text before the first @topic");
@@ -217,7 +220,8 @@ void Parser::AddText(std::string_view line, ParagraphKind kind, bool joinToOpen)
     std::size_t pos = 0;
     while (pos < line.size()) {
         const std::size_t open = line.find("[[", pos);
-        const std::string_view plain = line.substr(pos, open == std::string_view::npos ? std::string_view::npos : open - pos);
+        const std::string_view plain =
+            line.substr(pos, open == std::string_view::npos ? std::string_view::npos : open - pos);
         if (!plain.empty()) {
             Span span;
             if (!Encode(plain, span.text))
@@ -233,7 +237,8 @@ void Parser::AddText(std::string_view line, ParagraphKind kind, bool joinToOpen)
         }
         const std::string_view inner = line.substr(open + 2, close - open - 2);
         const std::size_t bar = inner.find('|');
-        if (bar == std::string_view::npos || Trim(inner.substr(0, bar)).empty() || Trim(inner.substr(bar + 1)).empty()) {
+        if (bar == std::string_view::npos || Trim(inner.substr(0, bar)).empty()
+            || Trim(inner.substr(bar + 1)).empty()) {
             Error("a link must read [[topic|text]]");
             return;
         }
@@ -262,11 +267,11 @@ bool Parser::Encode(std::string_view utf8, std::string& out)
     return false;
 }
 
-} // namespace
+}  // namespace
 
 ParseResult ParseHelpSource(std::string_view utf8)
 {
-    return Parser{}.Run(utf8);
+    return Parser {}.Run(utf8);
 }
 
 std::int32_t TopicHash(std::string_view id)
@@ -293,4 +298,4 @@ std::int32_t TopicHash(std::string_view id)
     return static_cast<std::int32_t>(hash);
 }
 
-} // namespace hlp
+}  // namespace hlp

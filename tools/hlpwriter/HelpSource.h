@@ -22,8 +22,8 @@ namespace hlp {
 
 // A run of text; with a target it is a link to that topic.
 struct Span {
-    std::string text;   // Windows-1250
-    std::string target; // topic id, empty for plain text
+    std::string text;  // Windows-1250
+    std::string target;  // topic id, empty for plain text
 };
 
 enum class ParagraphKind { Heading, Subheading, Text, Bullet };
@@ -36,14 +36,14 @@ struct Paragraph {
 
 struct Topic {
     std::string id;
-    std::string title; // Windows-1250
+    std::string title;  // Windows-1250
     int line = 0;
-    std::vector<Paragraph> paragraphs; // starts with the title as a heading
+    std::vector<Paragraph> paragraphs;  // starts with the title as a heading
 };
 
 struct HelpDocument {
-    std::string title; // Windows-1250
-    std::vector<Topic> topics; // topics[0] is the contents
+    std::string title;  // Windows-1250
+    std::vector<Topic> topics;  // topics[0] is the contents
 };
 
 struct SourceError {
@@ -53,7 +53,7 @@ struct SourceError {
 
 struct ParseResult {
     HelpDocument document;
-    std::vector<SourceError> errors; // the document is usable only when empty
+    std::vector<SourceError> errors;  // the document is usable only when empty
 };
 
 ParseResult ParseHelpSource(std::string_view utf8);
@@ -68,4 +68,4 @@ inline constexpr std::size_t kMaxTopics = 250;
 // Longest paragraph text, well inside what a record's length fields can say.
 inline constexpr std::size_t kMaxParagraphBytes = 8000;
 
-} // namespace hlp
+}  // namespace hlp

@@ -29,7 +29,7 @@ void PutInternalFile(Bytes& out, const std::vector<std::uint8_t>& data)
     out.Raw(data);
 }
 
-} // namespace
+}  // namespace
 
 std::vector<std::uint8_t> WriteHelpFile(const HelpDocument& document)
 {
@@ -46,9 +46,9 @@ std::vector<std::uint8_t> WriteHelpFile(const HelpDocument& document)
 
     Bytes out;
     out.U32(kFileMagic);
-    out.U32(0);          // directory start, patched below
-    out.U32(0xFFFFFFFF); // no free blocks
-    out.U32(0);          // file size, patched below
+    out.U32(0);  // directory start, patched below
+    out.U32(0xFFFFFFFF);  // no free blocks
+    out.U32(0);  // file size, patched below
 
     std::vector<std::pair<std::string, std::uint32_t>> directory;
     for (const InternalFile& file : files) {
@@ -58,7 +58,7 @@ std::vector<std::uint8_t> WriteHelpFile(const HelpDocument& document)
 
     // The viewer finds files by a byte-wise search through the sorted leaf.
     std::sort(directory.begin(), directory.end(),
-              [](const auto& a, const auto& b) { return std::strcmp(a.first.c_str(), b.first.c_str()) < 0; });
+        [](const auto& a, const auto& b) { return std::strcmp(a.first.c_str(), b.first.c_str()) < 0; });
     std::vector<std::vector<std::uint8_t>> entries;
     for (const auto& [name, offset] : directory) {
         Bytes entry;
@@ -75,4 +75,4 @@ std::vector<std::uint8_t> WriteHelpFile(const HelpDocument& document)
     return out.Take();
 }
 
-} // namespace hlp
+}  // namespace hlp

@@ -12,4 +12,4 @@ namespace hlp {
 // std::length_error if it outgrows the simple layout we write.
 std::vector<std::uint8_t> WriteHelpFile(const HelpDocument& document);
 
-} // namespace hlp
+}  // namespace hlp

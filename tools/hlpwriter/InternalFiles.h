@@ -17,7 +17,7 @@ enum FontNumber : std::uint16_t { kFontText = 0, kFontHeading = 1, kFontSubheadi
 // viewer counts it (the offsets that |CONTEXT and |SYSTEM refer to).
 struct TopicFile {
     std::vector<std::uint8_t> data;
-    std::vector<std::uint32_t> topicOffsets; // one per topic, in order
+    std::vector<std::uint32_t> topicOffsets;  // one per topic, in order
 };
 TopicFile BuildTopicFile(const HelpDocument& document);
 
@@ -30,4 +30,4 @@ std::vector<std::uint8_t> BuildFontFile();
 // |CONTEXT: topic name hashes to topic offsets.
 std::vector<std::uint8_t> BuildContextFile(std::vector<std::pair<std::int32_t, std::uint32_t>> entries);
 
-} // namespace hlp
+}  // namespace hlp

@@ -26,9 +26,9 @@ enum RecordType : std::uint8_t { kTopicHeader = 0x02, kDisplay = 0x20 };
 
 struct Record {
     RecordType type;
-    Bytes data1; // after the 21-byte link header
+    Bytes data1;  // after the 21-byte link header
     std::string data2;
-    unsigned characters = 0; // what the viewer counts for a display record
+    unsigned characters = 0;  // what the viewer counts for a display record
     std::size_t topic = 0;
 };
 
@@ -62,7 +62,7 @@ public:
     Record Finish()
     {
         commands_.U8(0xFF);
-        Record record{kDisplay, {}, {}, commandCharacters_, 0};
+        Record record {kDisplay, {}, {}, commandCharacters_, 0};
         for (const std::string& s : strings_) {
             record.data2 += s;
             record.data2 += '\0';
@@ -70,16 +70,16 @@ public:
         }
         record.data1.CompressedI32(static_cast<std::uint32_t>(record.data2.size()));
         record.data1.CompressedU16(record.characters);
-        record.data1.U8(0x00); // two bytes of unknown meaning, as the compiler writes them
+        record.data1.U8(0x00);  // two bytes of unknown meaning, as the compiler writes them
         record.data1.U8(0x80);
-        record.data1.U16(0);   // paragraph id
-        record.data1.U16(0);   // no paragraph attributes: spacing, indents, tabs
+        record.data1.U16(0);  // paragraph id
+        record.data1.U16(0);  // no paragraph attributes: spacing, indents, tabs
         record.data1.Raw(commands_.Data());
         return record;
     }
 
 private:
-    std::vector<std::string> strings_{std::string()};
+    std::vector<std::string> strings_ {std::string()};
     Bytes commands_;
     unsigned commandCharacters_ = 0;
 };
@@ -104,7 +104,7 @@ Record BuildParagraph(const Paragraph& paragraph, bool gapAfter)
     }
     builder.EndParagraph();
     if (gapAfter)
-        builder.EndParagraph(); // an empty paragraph as the space below
+        builder.EndParagraph();  // an empty paragraph as the space below
     return builder.Finish();
 }
 
@@ -113,15 +113,15 @@ std::vector<Record> BuildRecords(const HelpDocument& document)
     std::vector<Record> records;
     for (std::size_t t = 0; t < document.topics.size(); ++t) {
         const Topic& topic = document.topics[t];
-        Record header{kTopicHeader, {}, topic.title + '\0', 0, t};
-        header.data1.Zeros(28); // filled in once positions are known
+        Record header {kTopicHeader, {}, topic.title + '\0', 0, t};
+        header.data1.Zeros(28);  // filled in once positions are known
         records.push_back(std::move(header));
         for (std::size_t p = 0; p < topic.paragraphs.size(); ++p) {
             const Paragraph& paragraph = topic.paragraphs[p];
-            const bool nextIsBullet = p + 1 < topic.paragraphs.size() &&
-                                      topic.paragraphs[p + 1].kind == ParagraphKind::Bullet;
-            const bool gap = paragraph.kind != ParagraphKind::Subheading &&
-                             !(paragraph.kind == ParagraphKind::Bullet && nextIsBullet);
+            const bool nextIsBullet =
+                p + 1 < topic.paragraphs.size() && topic.paragraphs[p + 1].kind == ParagraphKind::Bullet;
+            const bool gap = paragraph.kind != ParagraphKind::Subheading
+                && !(paragraph.kind == ParagraphKind::Bullet && nextIsBullet);
             Record record = BuildParagraph(paragraph, gap);
             record.topic = t;
             records.push_back(std::move(record));
@@ -142,13 +142,13 @@ std::uint32_t PositionOf(std::size_t chainOffset)
 void PutLiterals(Bytes& out, const std::vector<std::uint8_t>& chain, std::size_t from, std::size_t to)
 {
     for (std::size_t i = from; i < to; i += 8) {
-        out.U8(0x00); // eight literals follow (or fewer at the end)
+        out.U8(0x00);  // eight literals follow (or fewer at the end)
         for (std::size_t k = i; k < to && k < i + 8; ++k)
             out.U8(chain[k]);
     }
 }
 
-} // namespace
+}  // namespace
 
 TopicFile BuildTopicFile(const HelpDocument& document)
 {
@@ -192,12 +192,12 @@ TopicFile BuildTopicFile(const HelpDocument& document)
             topicSize += RecordSize(records[k]);
         Bytes h;
         h.U32(static_cast<std::uint32_t>(topicSize));
-        h.U32(t > 0 ? result.topicOffsets[t - 1] : kNone);                     // browse back
-        h.U32(t + 1 < headerIndex.size() ? result.topicOffsets[t + 1] : kNone); // browse forward
-        h.U32(static_cast<std::uint32_t>(t));                                   // topic number
-        h.U32(kNone);                                                           // no non-scrolling region
-        h.U32(i + 1 < end ? position(i + 1) : kNone);                           // scrolling region
-        h.U32(t + 1 < headerIndex.size() ? position(headerIndex[t + 1]) : kNone); // next topic
+        h.U32(t > 0 ? result.topicOffsets[t - 1] : kNone);  // browse back
+        h.U32(t + 1 < headerIndex.size() ? result.topicOffsets[t + 1] : kNone);  // browse forward
+        h.U32(static_cast<std::uint32_t>(t));  // topic number
+        h.U32(kNone);  // no non-scrolling region
+        h.U32(i + 1 < end ? position(i + 1) : kNone);  // scrolling region
+        h.U32(t + 1 < headerIndex.size() ? position(headerIndex[t + 1]) : kNone);  // next topic
         records[i].data1 = std::move(h);
     }
 
@@ -237,7 +237,7 @@ TopicFile BuildTopicFile(const HelpDocument& document)
         if (b + 1 < blocks && out.Size() - before != kBlockSize)
             throw std::logic_error("a full topic block is not 4 KiB");
         while (out.Size() - before < kMinLastBlock) {
-            out.U8(0x00); // zeros after the chain's end, which nothing points to
+            out.U8(0x00);  // zeros after the chain's end, which nothing points to
             out.Zeros(8);
         }
     }
@@ -245,4 +245,4 @@ TopicFile BuildTopicFile(const HelpDocument& document)
     return result;
 }
 
-} // namespace hlp
+}  // namespace hlp

@@ -37,7 +37,8 @@ int main(int argc, char** argv)
         const std::string temporary = outputPath + ".tmp";
         {
             std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-            out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+            out.write(
+                reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
             if (!out.flush()) {
                 std::cerr << temporary << ": cannot be written\n";
                 return 1;
