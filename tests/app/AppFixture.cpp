@@ -217,3 +217,23 @@ int StonesOnBoard()
             stones += OwnerAt(x, y) != Nobody;
     return stones;
 }
+
+std::wstring MainTitle()
+{
+    wchar_t title[300] = {};
+    GetWindowTextW(shell.mainWindow, title, 300);
+    return title;
+}
+
+void SendCommand(UINT id)
+{
+    SendMessageW(shell.mainWindow, WM_COMMAND, id, 0);
+    Pump();
+}
+
+void ClickSquare(uint32_t col, uint32_t row)
+{
+    const CBoard& b = *shell.board;
+    SendMessageW(shell.boardView, WM_LBUTTONDOWN, MK_LBUTTON,
+        MAKELPARAM(17 * (col - b.scrollX) + 9, 17 * (row - b.scrollY) + 9));
+}

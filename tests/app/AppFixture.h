@@ -53,6 +53,15 @@ public:
 // Ctrl held or not. True when the table took it.
 bool PressCommandKey(UINT key, bool ctrl);
 
+// The main window's title.
+std::wstring MainTitle();
+
+// A WM_COMMAND to the main window, with the messages it leads to handled.
+void SendCommand(UINT id);
+
+// A left click in the middle of board square (col, row), which must be shown.
+void ClickSquare(uint32_t col, uint32_t row);
+
 // The board's owner at a square.
 int32_t OwnerAt(uint32_t col, uint32_t row);
 

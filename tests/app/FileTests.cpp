@@ -86,26 +86,6 @@ void WriteBytes(const std::wstring& path, const std::vector<uint8_t>& bytes)
     REQUIRE(written == bytes.size());
 }
 
-std::wstring Title()
-{
-    wchar_t title[300] = {};
-    GetWindowTextW(shell.mainWindow, title, 300);
-    return title;
-}
-
-void Command(UINT id)
-{
-    SendMessageW(shell.mainWindow, WM_COMMAND, id, 0);
-    Pump();
-}
-
-void Click(uint32_t col, uint32_t row)
-{
-    const CBoard& b = *shell.board;
-    SendMessageW(shell.boardView, WM_LBUTTONDOWN, MK_LBUTTON,
-        MAKELPARAM(17 * (col - b.scrollX) + 9, 17 * (row - b.scrollY) + 9));
-}
-
 bool Greyed(UINT id)
 {
     return (GetMenuState(GetMenu(shell.mainWindow), id, MF_BYCOMMAND) & MF_GRAYED) != 0;
@@ -152,7 +132,7 @@ std::vector<SeenDialog> Run(UINT id, std::vector<DialogScript::Step> steps)
 {
     size_t expected = steps.size();
     DialogScript script(std::move(steps));
-    Command(id);
+    SendCommand(id);
     CHECK_FALSE(script.timedOut());
     CHECK(script.seen().size() == expected);
     return script.seen();
@@ -169,9 +149,9 @@ TEST_CASE("Save without a name asks for one; then the title names the file and S
 {
     StillGame game;
     TempFolder folder;
-    Click(10, 10);
+    ClickSquare(10, 10);
     Run(IDM_SAVE, {DialogScript::ChooseFile(folder / L"partie.hra")});
-    CHECK(Title() == L"Quinterra [20x20] partie.hra");
+    CHECK(MainTitle() == L"Quinterra [20x20] partie.hra");
     CHECK(std::wstring(shell.filePath) == folder / L"partie.hra");
     CHECK(std::wstring(shell.filePath + shell.nameOffset) == L"partie.hra");
     LoadResult first = DecodeSavedGame(ReadBytes(folder / L"partie.hra"));
@@ -179,10 +159,10 @@ TEST_CASE("Save without a name asks for one; then the title names the file and S
     CHECK(first.game == BoardGame());
     CHECK(first.game.record.at(0).humanX == 10);
 
-    Click(3, 14);
+    ClickSquare(3, 14);
     REQUIRE(shell.board->currentTurn == 1);
     Run(IDM_SAVE, {});
-    CHECK(Title() == L"Quinterra [20x20] partie.hra");
+    CHECK(MainTitle() == L"Quinterra [20x20] partie.hra");
     LoadResult second = DecodeSavedGame(ReadBytes(folder / L"partie.hra"));
     REQUIRE(second.refusal == Refusal::None);
     CHECK(second.game == BoardGame());
@@ -191,7 +171,7 @@ TEST_CASE("Save without a name asks for one; then the title names the file and S
 
     // Save As over an existing file asks first; No leaves it alone.
     std::vector<uint8_t> before = ReadBytes(folder / L"partie.hra");
-    Click(15, 2);
+    ClickSquare(15, 2);
     Run(IDM_SAVEAS,
         {DialogScript::ChooseFile(folder / L"partie.hra"), DialogScript::Press(IDNO),
             DialogScript::Press(IDCANCEL)});
@@ -203,9 +183,9 @@ TEST_CASE("A game with taken-back turns opens as it was saved, and saves to the 
     StillGame game;
     TempFolder folder;
     for (uint32_t col : {10u, 11u, 12u, 4u})
-        Click(col, 10);
-    Command(IDM_UNDO);
-    Command(IDM_UNDO);
+        ClickSquare(col, 10);
+    SendCommand(IDM_UNDO);
+    SendCommand(IDM_UNDO);
     REQUIRE(shell.board->currentTurn == 1);
     REQUIRE(shell.board->lastTurn == 3);
     shell.board->clock = 77;
@@ -215,13 +195,13 @@ TEST_CASE("A game with taken-back turns opens as it was saved, and saves to the 
 
     Run(IDM_NEW, {DialogScript::Press(IDYES)});
     REQUIRE(StonesOnBoard() == 0);
-    REQUIRE(Title() == L"Quinterra [20x20]");
+    REQUIRE(MainTitle() == L"Quinterra [20x20]");
 
     Open(folder / L"zpět.hra");
     CHECK(BoardGame() == saved);
     CHECK(Stones() == stones);
     CHECK(shell.board->state == InPlay);
-    CHECK(Title() == L"Quinterra [20x20] zpět.hra");
+    CHECK(MainTitle() == L"Quinterra [20x20] zpět.hra");
     CHECK_FALSE(Greyed(IDM_REDO));
     CHECK_FALSE(Greyed(IDM_UNDO));
     CHECK_FALSE(Greyed(IDM_NEW));
@@ -231,8 +211,8 @@ TEST_CASE("A game with taken-back turns opens as it was saved, and saves to the 
     CHECK(ReadBytes(folder / L"znovu.hra") == ReadBytes(folder / L"zpět.hra"));
 
     // Redo plays the taken-back turns from the file.
-    Command(IDM_REDO);
-    Command(IDM_REDO);
+    SendCommand(IDM_REDO);
+    SendCommand(IDM_REDO);
     CHECK(shell.board->currentTurn == 3);
     CHECK(OwnerAt(4, 10) == Human);
     CHECK(Greyed(IDM_REDO));
@@ -260,7 +240,7 @@ TEST_CASE("A won game opens as won, its five yellow, Hint greyed, with the windo
     WriteBytes(folder / L"vyhra.hra", ToStoredForm(EncodeSavedGame(won)));
 
     Open(folder / L"vyhra.hra");
-    CHECK(Title() == L"Quinterra [30x25] vyhra.hra");
+    CHECK(MainTitle() == L"Quinterra [30x25] vyhra.hra");
     CHECK(shell.board->state == Won);
     REQUIRE(shell.board->winningFive != nullptr);
     CHECK(Greyed(IDM_HINT));
@@ -304,12 +284,12 @@ TEST_CASE("A damaged or foreign file is refused with its message, and the game, 
 {
     StillGame game;
     TempFolder folder;
-    Click(10, 10);
-    Click(12, 8);
+    ClickSquare(10, 10);
+    ClickSquare(12, 8);
     Run(IDM_SAVEAS, {DialogScript::ChooseFile(folder / L"dobra.hra")});
     const std::vector<uint8_t> good = ReadBytes(folder / L"dobra.hra");
     const SavedGame before = BoardGame();
-    const std::wstring title = Title();
+    const std::wstring title = MainTitle();
     const std::wstring path = shell.filePath;
     const uint16_t offset = shell.nameOffset;
     CBoard* board = shell.board.get();
@@ -348,7 +328,7 @@ TEST_CASE("A damaged or foreign file is refused with its message, and the game, 
         CHECK(seen[1].text == c.message);
         CHECK(shell.board.get() == board);
         CHECK(BoardGame() == before);
-        CHECK(Title() == title);
+        CHECK(MainTitle() == title);
         CHECK(std::wstring(shell.filePath) == path);
         CHECK(shell.nameOffset == offset);
     }
@@ -364,7 +344,7 @@ TEST_CASE("A save that fails says so, keeps the old file and changes nothing els
     shell.nameOffset = uint16_t(missing.size() - wcslen(L"partie.hra"));
     {
         DialogScript script({DialogScript::Press(IDOK)});
-        Command(IDM_SAVE);
+        SendCommand(IDM_SAVE);
         REQUIRE(script.seen().size() == 1);
         CHECK(script.seen()[0].caption == L"Chyba");
         CHECK(script.seen()[0].text.find(missing) != std::wstring::npos);
@@ -373,15 +353,15 @@ TEST_CASE("A save that fails says so, keeps the old file and changes nothing els
     CHECK(folder.Names().empty());
 
     // A read-only file is not replaced: it keeps its bytes.
-    Click(10, 10);
+    ClickSquare(10, 10);
     Run(IDM_SAVEAS, {DialogScript::ChooseFile(folder / L"stara.hra")});
     const std::vector<uint8_t> old = ReadBytes(folder / L"stara.hra");
     REQUIRE_FALSE(old.empty());
-    Click(2, 2);
+    ClickSquare(2, 2);
     REQUIRE(SetFileAttributesW((folder / L"stara.hra").c_str(), FILE_ATTRIBUTE_READONLY));
     {
         DialogScript script({DialogScript::Press(IDOK)});
-        Command(IDM_SAVE);
+        SendCommand(IDM_SAVE);
         REQUIRE(script.seen().size() == 1);
         CHECK(script.seen()[0].caption == L"Chyba");
     }
@@ -390,7 +370,7 @@ TEST_CASE("A save that fails says so, keeps the old file and changes nothing els
 
     // Save As to a file held open by someone else: the path, the name and
     // the title stay those of the last good save.
-    const std::wstring title = Title();
+    const std::wstring title = MainTitle();
     const std::wstring path = shell.filePath;
     const uint16_t offset = shell.nameOffset;
     WriteBytes(folder / L"drzena.hra", {'x'});
@@ -402,7 +382,7 @@ TEST_CASE("A save that fails says so, keeps the old file and changes nothing els
             DialogScript::Press(IDOK)});
     CloseHandle(held);
     CHECK(ReadBytes(folder / L"drzena.hra") == std::vector<uint8_t> {'x'});
-    CHECK(Title() == title);
+    CHECK(MainTitle() == title);
     CHECK(std::wstring(shell.filePath) == path);
     CHECK(shell.nameOffset == offset);
 }
@@ -411,10 +391,10 @@ TEST_CASE("Cancelling the open dialog keeps title and path, but the next Save as
 {
     StillGame game;
     TempFolder folder;
-    Click(10, 10);
+    ClickSquare(10, 10);
     Run(IDM_SAVEAS, {DialogScript::ChooseFile(folder / L"partie.hra")});
     Run(IDM_OPEN, {DialogScript::Press(IDCANCEL)});
-    CHECK(Title() == L"Quinterra [20x20] partie.hra");
+    CHECK(MainTitle() == L"Quinterra [20x20] partie.hra");
     CHECK(std::wstring(shell.filePath) == folder / L"partie.hra");
     Run(IDM_SAVE, {DialogScript::Press(IDCANCEL)});
 }
@@ -429,8 +409,8 @@ TEST_CASE("A game saved before the first move enables New, and opens as an empty
     const std::vector<uint8_t> bytes = ReadBytes(folder / L"prazdna.hra");
     CHECK(FromStoredForm(bytes).size() == kSavedGameHeaderSize);
 
-    Click(10, 10);
-    Click(4, 4);
+    ClickSquare(10, 10);
+    ClickSquare(4, 4);
     REQUIRE(StonesOnBoard() == 4);
     Open(folder / L"prazdna.hra");
     CHECK(StonesOnBoard() == 0);
@@ -441,7 +421,7 @@ TEST_CASE("A game saved before the first move enables New, and opens as an empty
     CHECK(Greyed(IDM_REDO));
     CHECK_FALSE(Greyed(IDM_HINT));
     // The first move starts the game as on a new board.
-    Click(10, 10);
+    ClickSquare(10, 10);
     CHECK(shell.board->state == InPlay);
     CHECK(StonesOnBoard() == 2);
 }

@@ -15,18 +15,6 @@
 
 namespace {
 
-std::wstring Title()
-{
-    wchar_t title[300] = {};
-    GetWindowTextW(shell.mainWindow, title, 300);
-    return title;
-}
-
-void Click(uint32_t col, uint32_t row)
-{
-    SendMessageW(shell.boardView, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(17 * col + 9, 17 * row + 9));
-}
-
 // Runs Settings with the fields as given and the answers that follow; returns
 // the texts of the boxes after the dialog itself.
 std::vector<SeenDialog> Settings(
@@ -245,7 +233,8 @@ TEST_CASE("sizes outside the limits are brought within them; no question before 
         CHECK(shell.board->width == c.cols);
         CHECK(shell.board->height == c.rows);
         CHECK(shell.board->state == NotStarted);
-        CHECK(Title() == L"Quinterra [" + std::to_wstring(c.cols) + L"x" + std::to_wstring(c.rows) + L"]");
+        CHECK(
+            MainTitle() == L"Quinterra [" + std::to_wstring(c.cols) + L"x" + std::to_wstring(c.rows) + L"]");
     }
     // The last one, 30 x 15, fits the window as a whole.
     CheckWindowFor(30, 15);
@@ -264,13 +253,13 @@ TEST_CASE("100 x 100 is shown 40 x 20 from the corner")
     CheckWindowFor(40, 20);
     CheckBar(SB_HORZ, 99, 40);
     CheckBar(SB_VERT, 99, 20);
-    CHECK(Title() == L"Quinterra [100x100]");
+    CHECK(MainTitle() == L"Quinterra [100x100]");
 }
 
 TEST_CASE("a started game is given up only after Yes; No, Storno and the same size keep it")
 {
     GameFixture game;
-    Click(10, 10);
+    ClickSquare(10, 10);
     wcscpy(shell.filePath, L"C:\\hry\\partie.hra");
     shell.nameOffset = 7;
     SetMainTitle(shell.mainWindow, 20, 20, true);
@@ -282,13 +271,13 @@ TEST_CASE("a started game is given up only after Yes; No, Storno and the same si
     CHECK(asked[0].text == L"Opravdu si přejete změnit velikost hrací plochy\ra tím zrušit stávající hru?");
     CHECK(shell.board.get() == board);
     CHECK(StonesOnBoard() == 2);
-    CHECK(Title() == L"Quinterra [20x20] partie.hra");
+    CHECK(MainTitle() == L"Quinterra [20x20] partie.hra");
     CHECK(shell.nameOffset == 7);
 
     // The same size asks nothing and keeps everything.
     CHECK(Settings(L"20", L"20").empty());
     CHECK(shell.board.get() == board);
-    CHECK(Title() == L"Quinterra [20x20] partie.hra");
+    CHECK(MainTitle() == L"Quinterra [20x20] partie.hra");
 
     // Storno, and the close box with new sizes typed in.
     auto closeBox = [](HWND dialog) {
@@ -309,7 +298,7 @@ TEST_CASE("a started game is given up only after Yes; No, Storno and the same si
     CHECK(shell.board->width == 30);
     CHECK(StonesOnBoard() == 0);
     CHECK(shell.board->state == NotStarted);
-    CHECK(Title() == L"Quinterra [30x15]");
+    CHECK(MainTitle() == L"Quinterra [30x15]");
     CHECK(shell.nameOffset == 0);
     CHECK(shell.filePath[0] == L'\0');
 }
@@ -355,7 +344,7 @@ TEST_CASE("About shows its eleven lines; the help file is looked for beside the 
 TEST_CASE("a board that cannot get its memory leaves the old game in place")
 {
     GameFixture game;
-    Click(10, 10);
+    ClickSquare(10, 10);
     CBoard* board = shell.board.get();
     {
         DialogScript script({DialogScript::Press(IDOK)});
@@ -366,9 +355,9 @@ TEST_CASE("a board that cannot get its memory leaves the old game in place")
     }
     CHECK(shell.board.get() == board);
     CHECK(StonesOnBoard() == 2);
-    CHECK(Title() == L"Quinterra [20x20]");
+    CHECK(MainTitle() == L"Quinterra [20x20]");
     CHECK_FALSE(shell.outOfMemory);
     // The game goes on.
-    Click(3, 3);
+    ClickSquare(3, 3);
     CHECK(StonesOnBoard() == 4);
 }

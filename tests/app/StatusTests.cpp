@@ -40,12 +40,6 @@ void ClickBoard(uint32_t col, uint32_t row)
     Pump();
 }
 
-void Command(UINT id)
-{
-    SendMessageW(shell.mainWindow, WM_COMMAND, id, 0);
-    Pump();
-}
-
 void Tick()
 {
     SendMessageW(shell.mainWindow, WM_TIMER, 1, 0);
@@ -163,10 +157,10 @@ TEST_CASE("the move counter, the blank middle and the clock on screen")
     CheckPanel(L"1/1", L"", L"00:00:00");
     ClickBoard(3, 3);
     ClickBoard(15, 5);
-    Command(IDM_UNDO);
-    Command(IDM_UNDO);
+    SendCommand(IDM_UNDO);
+    SendCommand(IDM_UNDO);
     CheckPanel(L"1/3", L"", L"00:00:00");
-    Command(IDM_UNDO);
+    SendCommand(IDM_UNDO);
     CheckPanel(L"0/3", L"", L"00:00:00");
 
     SUBCASE("245 ticks, 7200 ticks and a three-digit hour count")
@@ -291,7 +285,7 @@ TEST_CASE("the clock runs only in play and while the window is active")
     {
         insideBox = InsideBox {};
         insideBox.timer = SetTimer(nullptr, 0, 20, TickInsideBox);
-        Command(IDM_NEW);  // answered No from inside the box
+        SendCommand(IDM_NEW);  // answered No from inside the box
         if (insideBox.timer)
             KillTimer(nullptr, insideBox.timer);
         REQUIRE(insideBox.seen);
@@ -308,13 +302,13 @@ TEST_CASE("the clock runs only in play and while the window is active")
         InstallEmptyBoard(12, 5);
         int guard = 0;
         while ((shell.board->state == NotStarted || shell.board->state == InPlay) && ++guard < 40)
-            Command(IDM_HINT);
+            SendCommand(IDM_HINT);
         REQUIRE((shell.board->state == Won || shell.board->state == BoardFull));
         int32_t stopped = shell.board->clock;
         Tick();
         Tick();
         CHECK(shell.board->clock == stopped);
-        Command(IDM_UNDO);
+        SendCommand(IDM_UNDO);
         REQUIRE(shell.board->state == InPlay);
         Tick();
         CHECK(shell.board->clock == stopped + 1);
@@ -331,7 +325,7 @@ TEST_CASE("the clock runs only in play and while the window is active")
     SUBCASE("a new game starts from zero and waits for the first move")
     {
         BoxAnswerer yes(IDYES);
-        Command(IDM_NEW);
+        SendCommand(IDM_NEW);
         CHECK(yes.boxesSeen() == 1);
         CHECK(shell.board->clock == 0);
         Tick();

@@ -27,6 +27,16 @@ inline Colour EmptyBoardPixel(int x, int y)
     return EmptySquarePixel((x - 1) % 17, (y - 1) % 17, Grey);
 }
 
+// How many pixels of a picture differ from an empty board's.
+inline int PixelsOffEmptyBoard(const Picture& p)
+{
+    int wrong = 0;
+    for (int y = 0; y < p.height; ++y)
+        for (int x = 0; x < p.width; ++x)
+            wrong += !(p.At(x, y) == EmptyBoardPixel(x, y));
+    return wrong;
+}
+
 // Checks every pixel of the empty square shown at visible column vc, row vr;
 // returns the first wrong one, or "".
 inline std::string EmptySquareMismatch(const Picture& p, int vc, int vr, Colour interior)
