@@ -3,6 +3,7 @@
 // means that no file is known, so the next Save asks for a name.
 #include "FileCommands.h"
 
+#include "BoardView.h"
 #include "Commands.h"
 #include "Shell.h"
 #include "WindowFitting.h"
@@ -72,19 +73,8 @@ void ApplyBoardView()
     // The size message that follows fits the window; a file's view that no
     // window can show is brought within the fitting's limits there.
     LayoutMainWindow(0, 0, size.width, size.height, false);
-    if (!shell.board)
-        return;
-    SCROLLINFO info {};
-    info.cbSize = sizeof info;
-    info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL;
-    info.nMax = int(shell.board->width) - 1;
-    info.nPage = shell.board->visibleCols;
-    info.nPos = int(shell.board->scrollX);
-    SetScrollInfo(shell.boardView, SB_HORZ, &info, TRUE);
-    info.nMax = int(shell.board->height) - 1;
-    info.nPage = shell.board->visibleRows;
-    info.nPos = int(shell.board->scrollY);
-    SetScrollInfo(shell.boardView, SB_VERT, &info, TRUE);
+    if (shell.board)
+        SetUpScrollBars(shell.boardView, *shell.board);
 }
 
 void CmdOpen()

@@ -42,10 +42,10 @@ void CBoard::Reset()
     record.reset(new (std::nothrow) TurnRecord[RecordRoom()]());
     if (!record)
         throw ExMalloc();
-    EnableCommand(BoardCmdUndo, false);
-    EnableCommand(BoardCmdRedo, false);
-    EnableCommand(BoardCmdNew, false);
-    EnableCommand(BoardCmdHint, true);
+    EnableCommand(IDM_UNDO, false);
+    EnableCommand(IDM_REDO, false);
+    EnableCommand(IDM_NEW, false);
+    EnableCommand(IDM_HINT, true);
 }
 
 void CBoard::FreeRecord()

@@ -6,6 +6,7 @@
 #include "Engine.h"
 #include "Gdi.h"
 #include "TurnRecord.h"
+#include "resource.h"
 
 #include <windows.h>
 
@@ -18,14 +19,6 @@ enum SquareStyle : int32_t {
     WinningFive = 1,  // yellow interior
     LastMove = 2,  // white interior
     MarkOnly = 3,  // the mark alone, interior and frame untouched
-};
-
-// Menu command ids that the board greys and enables itself.
-enum : UINT {
-    BoardCmdNew = 40001,
-    BoardCmdUndo = 40003,
-    BoardCmdRedo = 40004,
-    BoardCmdHint = 40015,
 };
 
 class CBoard : public CEngine {

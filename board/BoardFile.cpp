@@ -121,7 +121,7 @@ bool CBoard::Save(const wchar_t* path)
         MessageBoxW(window, text.c_str(), L"Chyba", MB_ICONEXCLAMATION | MB_OK);
         return false;
     }
-    EnableCommand(BoardCmdNew, true);
+    EnableCommand(IDM_NEW, true);
     return true;
 }
 
@@ -174,10 +174,10 @@ int CBoard::Load(const wchar_t* path)
     ShowWinningFive();
     InvalidateRect(window, nullptr, FALSE);
 
-    EnableCommand(BoardCmdRedo, currentTurn < lastTurn);
-    EnableCommand(BoardCmdUndo, currentTurn >= 0);
-    EnableCommand(BoardCmdNew, true);
+    EnableCommand(IDM_REDO, currentTurn < lastTurn);
+    EnableCommand(IDM_UNDO, currentTurn >= 0);
+    EnableCommand(IDM_NEW, true);
     if (state == Won || state == BoardFull)
-        EnableCommand(BoardCmdHint, false);
+        EnableCommand(IDM_HINT, false);
     return 1;
 }

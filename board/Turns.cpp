@@ -69,11 +69,11 @@ void CBoard::Play(int px, int py, bool hint)
     lastHasHuman = 1;
     DrawSquare(dc.get(), square->x, square->y, Human, LastMove);
 
-    EnableCommand(BoardCmdRedo, false);
-    EnableCommand(BoardCmdUndo, true);
-    EnableCommand(BoardCmdNew, true);
+    EnableCommand(IDM_REDO, false);
+    EnableCommand(IDM_UNDO, true);
+    EnableCommand(IDM_NEW, true);
     if (state != InPlay) {
-        EnableCommand(BoardCmdHint, false);
+        EnableCommand(IDM_HINT, false);
         return;
     }
 
@@ -89,7 +89,7 @@ void CBoard::Play(int px, int py, bool hint)
     DrawSquare(dc.get(), reply->x, reply->y, Computer, LastMove);
 
     if (state != InPlay)
-        EnableCommand(BoardCmdHint, false);
+        EnableCommand(IDM_HINT, false);
 }
 
 void CBoard::NewGame()
@@ -100,7 +100,7 @@ void CBoard::NewGame()
             EraseTurn(dc.get(), i);
     }
     Reset();
-    EnableCommand(BoardCmdNew, false);
+    EnableCommand(IDM_NEW, false);
 }
 
 void CBoard::Undo()
@@ -130,10 +130,10 @@ void CBoard::Undo()
         DrawTurn(dc.get(), currentTurn, LastMove);
 
     if (currentTurn < 0)
-        EnableCommand(BoardCmdUndo, false);
+        EnableCommand(IDM_UNDO, false);
     if (currentTurn + 1 == lastTurn)
-        EnableCommand(BoardCmdRedo, true);
-    EnableCommand(BoardCmdHint, true);
+        EnableCommand(IDM_REDO, true);
+    EnableCommand(IDM_HINT, true);
 }
 
 void CBoard::Redo()
@@ -158,9 +158,9 @@ void CBoard::Redo()
     DrawTurn(dc.get(), currentTurn, LastMove);
 
     if (currentTurn == lastTurn)
-        EnableCommand(BoardCmdRedo, false);
+        EnableCommand(IDM_REDO, false);
     if (currentTurn == 0)
-        EnableCommand(BoardCmdUndo, true);
+        EnableCommand(IDM_UNDO, true);
     if (state != InPlay)
-        EnableCommand(BoardCmdHint, false);
+        EnableCommand(IDM_HINT, false);
 }

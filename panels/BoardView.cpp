@@ -21,6 +21,8 @@ bool SquareAt(const CBoard& board, int x, int y, uint32_t& col, uint32_t& row)
     return col < board.width && row < board.height;
 }
 
+}  // namespace
+
 // Range, page and position of both bars at once; bars that have nothing to
 // scroll are shown disabled rather than hidden.
 void SetUpScrollBars(HWND window, const CBoard& board)
@@ -37,6 +39,8 @@ void SetUpScrollBars(HWND window, const CBoard& board)
     info.nPos = int(board.scrollY);
     SetScrollInfo(window, SB_VERT, &info, TRUE);
 }
+
+namespace {
 
 bool OnCreate(HWND window)
 {

@@ -13,6 +13,9 @@ LRESULT CALLBACK BoardViewProc(HWND window, UINT message, WPARAM wParam, LPARAM 
 // scroll bars up for it. The board must draw into the board view.
 void InstallBoard(std::unique_ptr<CBoard> board);
 
+// Range, page and position of both scroll bars from the board's view fields.
+void SetUpScrollBars(HWND window, const CBoard& board);
+
 // The context menu for a click at a client pixel: "Umístit značku" (bold,
 // enabled only on a free square of a game that is not over) and
 // "Nastavení...". The caller destroys it. board may be null.

@@ -237,3 +237,15 @@ void ClickSquare(uint32_t col, uint32_t row)
     SendMessageW(shell.boardView, WM_LBUTTONDOWN, MK_LBUTTON,
         MAKELPARAM(17 * (col - b.scrollX) + 9, 17 * (row - b.scrollY) + 9));
 }
+
+void CheckScrollBar(int bar, int max, UINT page, int pos)
+{
+    SCROLLINFO info {};
+    info.cbSize = sizeof info;
+    info.fMask = SIF_ALL;
+    REQUIRE(GetScrollInfo(shell.boardView, bar, &info));
+    CHECK(info.nMin == 0);
+    CHECK(info.nMax == max);
+    CHECK(info.nPage == page);
+    CHECK(info.nPos == pos);
+}

@@ -62,6 +62,9 @@ void SendCommand(UINT id);
 // A left click in the middle of board square (col, row), which must be shown.
 void ClickSquare(uint32_t col, uint32_t row);
 
+// Checks the board view's scroll bar: range 0 .. max, page and position.
+void CheckScrollBar(int bar, int max, UINT page, int pos);
+
 // The board's owner at a square.
 int32_t OwnerAt(uint32_t col, uint32_t row);
 

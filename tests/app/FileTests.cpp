@@ -253,16 +253,8 @@ TEST_CASE("A won game opens as won, its five yellow, Hint greyed, with the windo
     PixelSize size = WindowSizeFor(15, 12, CurrentFrameMetrics());
     CHECK(outer.right - outer.left == size.width);
     CHECK(outer.bottom - outer.top == size.height);
-    for (auto [bar, max, page, pos] : {std::tuple {SB_HORZ, 29, 15u, 2}, std::tuple {SB_VERT, 24, 12u, 3}}) {
-        SCROLLINFO info {};
-        info.cbSize = sizeof info;
-        info.fMask = SIF_ALL;
-        REQUIRE(GetScrollInfo(shell.boardView, bar, &info));
-        CHECK(info.nMin == 0);
-        CHECK(info.nMax == max);
-        CHECK(info.nPage == page);
-        CHECK(info.nPos == pos);
-    }
+    CheckScrollBar(SB_HORZ, 29, 15, 2);
+    CheckScrollBar(SB_VERT, 24, 12, 3);
 
     // On screen the five is yellow, but for the last move, which is white
     // as after any move.

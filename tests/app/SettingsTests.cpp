@@ -32,18 +32,6 @@ std::vector<SeenDialog> Settings(
     return {script.seen().begin() + 1, script.seen().end()};
 }
 
-void CheckBar(int bar, int max, UINT page)
-{
-    SCROLLINFO info {};
-    info.cbSize = sizeof info;
-    info.fMask = SIF_ALL;
-    REQUIRE(GetScrollInfo(shell.boardView, bar, &info));
-    CHECK(info.nMin == 0);
-    CHECK(info.nMax == max);
-    CHECK(info.nPage == page);
-    CHECK(info.nPos == 0);
-}
-
 void CheckWindowFor(uint32_t cols, uint32_t rows)
 {
     RECT outer {};
@@ -238,8 +226,8 @@ TEST_CASE("sizes outside the limits are brought within them; no question before 
     }
     // The last one, 30 x 15, fits the window as a whole.
     CheckWindowFor(30, 15);
-    CheckBar(SB_HORZ, 29, 30);
-    CheckBar(SB_VERT, 14, 15);
+    CheckScrollBar(SB_HORZ, 29, 30, 0);
+    CheckScrollBar(SB_VERT, 14, 15, 0);
 }
 
 TEST_CASE("100 x 100 is shown 40 x 20 from the corner")
@@ -251,8 +239,8 @@ TEST_CASE("100 x 100 is shown 40 x 20 from the corner")
     CHECK(shell.board->scrollX == 0);
     CHECK(shell.board->scrollY == 0);
     CheckWindowFor(40, 20);
-    CheckBar(SB_HORZ, 99, 40);
-    CheckBar(SB_VERT, 99, 20);
+    CheckScrollBar(SB_HORZ, 99, 40, 0);
+    CheckScrollBar(SB_VERT, 99, 20, 0);
     CHECK(MainTitle() == L"Quinterra [100x100]");
 }
 

@@ -17,10 +17,10 @@ inline std::string Menu(const BoardWindows& win)
         if (win.Enabled(id))
             s += s.empty() ? name : std::string(" ") + name;
     };
-    add(BoardCmdNew, "New");
-    add(BoardCmdUndo, "Undo");
-    add(BoardCmdRedo, "Redo");
-    add(BoardCmdHint, "Hint");
+    add(IDM_NEW, "New");
+    add(IDM_UNDO, "Undo");
+    add(IDM_REDO, "Redo");
+    add(IDM_HINT, "Hint");
     return s;
 }
 

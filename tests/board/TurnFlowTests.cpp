@@ -13,7 +13,7 @@ namespace {
 
 void SetMenu(const BoardWindows& win, bool enabled)
 {
-    for (UINT id : {BoardCmdNew, BoardCmdUndo, BoardCmdRedo, BoardCmdHint})
+    for (UINT id : {IDM_NEW, IDM_UNDO, IDM_REDO, IDM_HINT})
         EnableMenuItem(GetMenu(win.main), id, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
 }
 
@@ -39,7 +39,7 @@ TEST_CASE("a new board offers only Hint and shows no turn")
 {
     BoardWindows win(20, 20);
     SetMenu(win, true);
-    EnableMenuItem(GetMenu(win.main), BoardCmdHint, MF_BYCOMMAND | MF_GRAYED);
+    EnableMenuItem(GetMenu(win.main), IDM_HINT, MF_BYCOMMAND | MF_GRAYED);
     CBoard board(win.view, 20, 20);
     CHECK(Menu(win) == "Hint");
     CHECK(board.state == NotStarted);
