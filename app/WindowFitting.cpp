@@ -1,6 +1,6 @@
 #include "WindowFitting.h"
 
-#include "Gdi.h"
+#include "GdiOwners.h"
 #include "Shell.h"
 
 void SetScrollPages()
@@ -120,13 +120,13 @@ void OnMainPaint(HWND window)
         return;
     RECT client {};
     GetClientRect(window, &client);
-    SelectionScope brush(paint.dc(), GetStockObject(LTGRAY_BRUSH));
-    SelectionScope pen(paint.dc(), GetStockObject(BLACK_PEN));
-    Rectangle(paint.dc(), 0, 0, client.right, client.bottom);
-    MoveToEx(paint.dc(), 0, 0, nullptr);
-    LineTo(paint.dc(), client.right, client.bottom);
-    MoveToEx(paint.dc(), 0, client.bottom, nullptr);
-    LineTo(paint.dc(), client.right, 0);
+    Selection brush(paint.get(), GetStockObject(LTGRAY_BRUSH));
+    Selection pen(paint.get(), GetStockObject(BLACK_PEN));
+    Rectangle(paint.get(), 0, 0, client.right, client.bottom);
+    MoveToEx(paint.get(), 0, 0, nullptr);
+    LineTo(paint.get(), client.right, client.bottom);
+    MoveToEx(paint.get(), 0, client.bottom, nullptr);
+    LineTo(paint.get(), client.right, 0);
 }
 
 void OnGetMinMaxInfo(MINMAXINFO& info)

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "Engine.h"
-#include "Gdi.h"
+#include "GdiOwners.h"
 #include "TurnRecord.h"
 #include "resource.h"
 

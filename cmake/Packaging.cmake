@@ -20,6 +20,6 @@ include(CPack)
 # Packs the bundle, unpacks it into an empty folder and starts the game there.
 if(BUILD_TESTING)
     add_test(NAME bundle_starts
-        COMMAND bash "${CMAKE_SOURCE_DIR}/tools/bundle-test.sh" "${CMAKE_BINARY_DIR}")
+        COMMAND bash "${CMAKE_SOURCE_DIR}/tests/bundle/bundle-test.sh" "${CMAKE_BINARY_DIR}")
     set_tests_properties(bundle_starts PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 120)
 endif()

@@ -1,7 +1,7 @@
 #include "BoardView.h"
 
 #include "Commands.h"
-#include "Gdi.h"
+#include "GdiOwners.h"
 #include "Scrolling.h"
 #include "Shell.h"
 #include "StatusPanel.h"
@@ -60,7 +60,7 @@ void OnPaint(HWND window)
 {
     PaintSession paint(window);
     if (shell.board)
-        shell.board->Paint(paint.dc());
+        shell.board->Paint(paint.get());
 }
 
 void OnMouseMove(int x, int y)

@@ -1,7 +1,7 @@
 #include "StatusPanel.h"
 
 #include "GameClock.h"
-#include "Gdi.h"
+#include "GdiOwners.h"
 #include "Shell.h"
 #include "Toolbar.h"
 
@@ -87,7 +87,7 @@ void DrawField(const Field& field, const wchar_t* text)
 void PaintPanel(HWND window)
 {
     PaintSession paint(window);
-    HDC dc = paint.dc();
+    HDC dc = paint.get();
     if (!dc)
         return;
     RECT client {};

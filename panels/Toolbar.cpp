@@ -3,7 +3,7 @@
 #include "AboutHelp.h"
 #include "Commands.h"
 #include "FileCommands.h"
-#include "Gdi.h"
+#include "GdiOwners.h"
 #include "Shell.h"
 #include "resource.h"
 
@@ -46,8 +46,8 @@ LRESULT HandleToolbarMessage(HWND window, UINT message, WPARAM wParam, LPARAM lP
         MemoryDC memory;
         RECT client {};
         GetClientRect(window, &client);
-        if (toolbar && paint.dc() && memory.get())
-            toolbar->Paint(paint.dc(), memory.get(), client);
+        if (toolbar && paint.get() && memory.get())
+            toolbar->Paint(paint.get(), memory.get(), client);
         return 0;
     }
     case WM_MOUSEMOVE:

@@ -1,5 +1,6 @@
-// Owners for the GDI handles the board takes, so that every pen, brush,
-// bitmap and device context is given back on every path out of a function.
+// Owners for the GDI and menu handles the windows take, so that every pen,
+// brush, bitmap, device context and pop-up menu is given back on every path
+// out of a function.
 #pragma once
 
 #include <windows.h>
@@ -81,4 +82,40 @@ public:
 private:
     HDC dc;
     HGDIOBJ previous;
+};
+
+// BeginPaint .. EndPaint.
+class PaintSession {
+public:
+    explicit PaintSession(HWND w) : window(w) { dc = BeginPaint(w, &paint); }
+    ~PaintSession() { EndPaint(window, &paint); }
+    PaintSession(const PaintSession&) = delete;
+    PaintSession& operator=(const PaintSession&) = delete;
+
+    HDC get() const { return dc; }
+
+private:
+    HWND window;
+    PAINTSTRUCT paint {};
+    HDC dc;
+};
+
+// A pop-up menu built at run time.
+class MenuHandle {
+public:
+    explicit MenuHandle(HMENU m) : menu(m) { }
+    ~MenuHandle()
+    {
+        if (menu)
+            DestroyMenu(menu);
+    }
+    MenuHandle(MenuHandle&& other) noexcept : menu(other.menu) { other.menu = nullptr; }
+    MenuHandle(const MenuHandle&) = delete;
+    MenuHandle& operator=(const MenuHandle&) = delete;
+    MenuHandle& operator=(MenuHandle&&) = delete;
+
+    HMENU get() const { return menu; }
+
+private:
+    HMENU menu;
 };

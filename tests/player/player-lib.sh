@@ -7,7 +7,7 @@
 # After `player_window`: $window, $client_x, $client_y (the main window's client
 # area on the screen), $board_x, $board_y (the board view's).
 
-player_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+player_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 
 player_finish() {
     if [ -n "${game:-}" ]; then

@@ -6,7 +6,7 @@
 set -u
 build=$(cd "$1" && pwd)
 exe=$2
-root=$(cd "$(dirname "$0")/.." && pwd)
+root=$(cd "$(dirname "$0")/../.." && pwd)
 work=$(mktemp -d)
 game=
 

@@ -5,7 +5,7 @@
 # Usage: bundle-test.sh BUILD_DIR
 set -euo pipefail
 build=$(cd "$1" && pwd)
-root=$(cd "$(dirname "$0")/.." && pwd)
+root=$(cd "$(dirname "$0")/../.." && pwd)
 [ -s "$build/xvfb.display" ] || { echo "no test display; run through ctest (fixture wine_up)" >&2; exit 1; }
 export DISPLAY=":$(cat "$build/xvfb.display")"
 work=$(mktemp -d)
