@@ -1,7 +1,14 @@
-// The move choice spelled out rule by rule, one scan of the board per rule:
-// the reference that CEngine::ChooseMove must always agree with.
+// The move choice spelled out rule by rule, each rule one plain scan of the
+// arrays: the reference that CEngine's rules and ChooseMove must agree with.
 #pragma once
 
 #include "Engine.h"
 
+enum class LadderRule { Four, SplitThree, OpenThree, BestThree, BestOfCells };
+
+// What rule r finds for player q, or nullptr.
+Cell* LadderRuleFor(const CEngine& e, LadderRule r, int32_t q);
+
+// The rules tried for p and then for the opponent, ending with the better of
+// the two best cells.
 Cell* Ladder(const CEngine& e, int32_t p);
