@@ -22,6 +22,7 @@ void CEngine::Free()
     fives.reset();
     cells.reset();
     winningFive = nullptr;
+    builtWidth = builtHeight = 0;
 }
 
 void CEngine::AppendFive(Five* f, uint32_t x0, uint32_t y0, int dx, int dy)
@@ -33,10 +34,13 @@ void CEngine::AppendFive(Five* f, uint32_t x0, uint32_t y0, int dx, int dy)
     }
 }
 
-void CEngine::Init()
+// Allocates the arrays for the current size and links cells and fives.
+void CEngine::Build()
 {
     Free();
     const uint32_t w = width, h = height;
+    if (size_t(w) * h > CellRanking::maxCells)
+        throw ExMalloc();
 
     cells.reset(new (std::nothrow) Cell[size_t(w) * h]);
     if (!cells)
@@ -80,6 +84,18 @@ void CEngine::Init()
         for (; x0 >= 4 && y0 + 4 < h; --x0, ++y0)
             AppendFive(next++, x0, y0, -1, 1);
     }
+    builtWidth = w;
+    builtHeight = h;
+}
+
+void CEngine::Init()
+{
+    // A new game on a board of the same size keeps the arrays and their
+    // links: handing 3.5 MB back and asking for it again costs the system a
+    // page fault per page, far more than the game itself.
+    if (!cells || builtWidth != width || builtHeight != height)
+        Build();
+    const uint32_t w = width, h = height;
 
     for (uint32_t i = 0; i < w * h; ++i) {
         Cell& c = cells[i];
@@ -93,9 +109,32 @@ void CEngine::Init()
     }
     state = NotStarted;
     winningFive = nullptr;
+
+    try {
+        for (int32_t p : {Human, Computer}) {
+            fours[p].Reset(numFives);
+            framedThrees[p].Reset(numFives);
+            splitThrees[p].Reset(numFives);
+            openThrees[p].Reset(numFives);
+            ranking[p].Build(cells.get(), w * h, p);
+        }
+        completeFives.Reset(numFives);
+    } catch (const std::bad_alloc&) {
+        Free();
+        throw ExMalloc();
+    }
 }
 
 void CEngine::AddScore(int32_t p, Five* f, uint32_t delta)
+{
+    ShiftScores(p, f, delta);
+    for (Cell* c : f->cells)
+        ranking[p].Refresh(*c);
+}
+
+// AddScore without the ranking, which Place and Remove bring up to date once
+// per cell afterwards rather than once per five the cell shares with the stone.
+void CEngine::ShiftScores(int32_t p, Five* f, uint32_t delta)
 {
     for (Cell* c : f->cells)
         c->score[p] += delta;
@@ -119,20 +158,21 @@ void CEngine::Place(int32_t p, Cell* c)
         if (f->count == 0) {
             f->owner = p;
             f->count = 1;
-            AddScore(p, f, scoreTable[1]);
+            ShiftScores(p, f, scoreTable[1]);
         } else if (f->count == -1) {
             // Blocked already: this stone changes nothing in it.
         } else if (f->owner == p) {
             const int32_t n = f->count;
-            AddScore(p, f, scoreTable[n + 1] - scoreTable[n]);
+            ShiftScores(p, f, scoreTable[n + 1] - scoreTable[n]);
             f->count = n + 1;
         } else {
             // The opponent can no longer complete this five: it loses its worth.
-            AddScore(f->owner, f, 0u - scoreTable[f->count]);
+            ShiftScores(f->owner, f, 0u - scoreTable[f->count]);
             f->count = -1;
             f->owner = Nobody;
         }
     }
+    UpdateAround(c);
 }
 
 void CEngine::Remove(Cell* c)
@@ -142,7 +182,7 @@ void CEngine::Remove(Cell* c)
         Five* f = c->fives[i];
         if (f->count != -1) {
             const int32_t n = f->count;
-            AddScore(p, f, scoreTable[n - 1] - scoreTable[n]);
+            ShiftScores(p, f, scoreTable[n - 1] - scoreTable[n]);
             f->count = n - 1;
             if (f->count == 0)
                 f->owner = Nobody;
@@ -162,25 +202,24 @@ void CEngine::Remove(Cell* c)
         if (computers == 0) {
             f->owner = Human;
             f->count = humans;
-            AddScore(Human, f, scoreTable[humans]);
+            ShiftScores(Human, f, scoreTable[humans]);
         } else if (humans == 0) {
             f->owner = Computer;
             f->count = computers;
-            AddScore(Computer, f, scoreTable[computers]);
+            ShiftScores(Computer, f, scoreTable[computers]);
         }
     }
     c->owner = Nobody;
     ++freeCells;
+    UpdateAround(c);
 }
 
 void CEngine::CheckOutcome()
 {
-    for (uint32_t i = 0; i < numFives; ++i)
-        if (fives[i].count >= 5) {
-            state = Won;
-            winningFive = &fives[i];
-            break;
-        }
+    if (const uint32_t first = completeFives.First(); first != FiveSet::none) {
+        state = Won;
+        winningFive = &fives[first];
+    }
     if (freeCells == 0)
         state = BoardFull;
 }
