@@ -1,5 +1,7 @@
 #include "engine/Ladder.h"
 
+#include <algorithm>
+
 namespace {
 
 bool Empty(const Cell* c)
@@ -7,96 +9,57 @@ bool Empty(const Cell* c)
     return c->owner == Nobody;
 }
 
-// The five after fives[i] when it continues fives[i] along its line.
-const Five* Successor(const CEngine& e, uint32_t i)
+// The first five in the array (with the five that continues it, for the
+// patterns of six cells) that rule r matches for q, and the cell it gives.
+Cell* FirstMatch(const CEngine& e, LadderRule r, int32_t q)
 {
-    const Five* g = i + 1 < e.numFives ? &e.fives[i + 1] : nullptr;
-    return g && g->cells[0] == e.fives[i].cells[1] ? g : nullptr;
-}
-
-Cell* FindFour(const CEngine& e, int32_t q)
-{
-    for (uint32_t i = 0; i < e.numFives; ++i)
-        if (e.fives[i].owner == q && e.fives[i].count == 4)
-            for (Cell* c : e.fives[i].cells)
-                if (Empty(c))
-                    return c;
-    return nullptr;
-}
-
-Cell* FindSplitThree(const CEngine& e, int32_t q)
-{
-    for (uint32_t i = 0; i + 1 < e.numFives; ++i) {
-        const Five& f = e.fives[i];
-        const Five* g = Successor(e, i);
-        Cell* const* c = f.cells;
-        if (g && f.count == 3 && f.owner == q && g->owner == q && Empty(c[0]) && Empty(g->cells[4])
-            && c[1]->owner == q && c[4]->owner == q)
-            return Empty(c[2]) ? c[2] : c[3];
-    }
-    return nullptr;
-}
-
-Cell* FindOpenThree(const CEngine& e, int32_t q)
-{
-    for (uint32_t i = 0; i + 1 < e.numFives; ++i) {
-        const Five& f = e.fives[i];
-        const Five* g = Successor(e, i);
-        if (!g || !Empty(f.cells[0]) || f.count != 3 || f.owner != q || !Empty(g->cells[4]))
+    for (uint32_t i = 0; i < e.numFives; ++i) {
+        Cell* const* c = e.fives[i].cells;
+        const Five* g = i + 1 < e.numFives && e.fives[i + 1].cells[0] == c[1] ? &e.fives[i + 1] : nullptr;
+        const bool mine = e.fives[i].owner == q;
+        if (r == LadderRule::Four && mine && e.fives[i].count == 4)
+            return *std::find_if(c, c + 5, Empty);
+        if (!mine || e.fives[i].count != 3 || !g || !Empty(c[0]) || !Empty(g->cells[4]))
             continue;
-        if (Empty(f.cells[4]))
-            return f.cells[4];
-        if (Empty(f.cells[1]))
-            return f.cells[1];
+        if (r == LadderRule::SplitThree && g->owner == q && c[1]->owner == q && c[4]->owner == q)
+            return Empty(c[2]) ? c[2] : c[3];
+        if (r == LadderRule::OpenThree && (Empty(c[4]) || Empty(c[1])))
+            return Empty(c[4]) ? c[4] : c[1];
     }
     return nullptr;
 }
 
 Cell* FindBestThree(const CEngine& e, int32_t q)
 {
-    const Five* best = nullptr;
-    uint32_t bestSum = 0;
-    for (uint32_t i = 0; i < e.numFives; ++i) {
-        const Five& f = e.fives[i];
-        if (f.owner != q || f.count != 3 || !Empty(f.cells[0]) || !Empty(f.cells[4]))
-            continue;
+    auto worth = [q](const Five& f) {
         uint32_t sum = 0;
         for (const Cell* c : f.cells)
             sum += c->score[q];
-        if (sum > bestSum) {
-            bestSum = sum;
-            best = &f;
-        }
-    }
-    if (!best)
+        return f.owner == q && f.count == 3 && Empty(f.cells[0]) && Empty(f.cells[4]) ? sum : 0;
+    };
+    const Five* best = std::max_element(e.fives.get(), e.fives.get() + e.numFives,
+        [&](const Five& a, const Five& b) { return worth(a) < worth(b); });
+    if (worth(*best) == 0)
         return nullptr;
     return best->cells[0]->score[q] > best->cells[4]->score[q] ? best->cells[0] : best->cells[4];
 }
 
 Cell* BestCell(const CEngine& e, int32_t q)
 {
-    Cell* best = nullptr;
-    uint32_t bestScore = 0;
-    for (uint32_t i = 0; i < e.width * e.height; ++i)
-        if (Empty(&e.cells[i]) && e.cells[i].score[q] > bestScore) {
-            bestScore = e.cells[i].score[q];
-            best = &e.cells[i];
-        }
-    return best;
+    Cell* best = std::max_element(
+        e.cells.get(), e.cells.get() + e.width * e.height, [q](const Cell& a, const Cell& b) {
+            return std::pair(Empty(&a), a.score[q]) < std::pair(Empty(&b), b.score[q]);
+        });
+    return Empty(best) ? best : nullptr;
 }
 
 }  // namespace
 
 Cell* LadderRuleFor(const CEngine& e, LadderRule r, int32_t q)
 {
-    switch (r) {
-    case LadderRule::Four: return FindFour(e, q);
-    case LadderRule::SplitThree: return FindSplitThree(e, q);
-    case LadderRule::OpenThree: return FindOpenThree(e, q);
-    case LadderRule::BestThree: return FindBestThree(e, q);
-    case LadderRule::BestOfCells: return BestCell(e, q);
-    }
-    return nullptr;
+    if (r == LadderRule::BestThree)
+        return FindBestThree(e, q);
+    return r == LadderRule::BestOfCells ? BestCell(e, q) : FirstMatch(e, r, q);
 }
 
 Cell* Ladder(const CEngine& e, int32_t p)
@@ -107,9 +70,6 @@ Cell* Ladder(const CEngine& e, int32_t p)
         for (int32_t q : {p, o})
             if (Cell* c = LadderRuleFor(e, r, q))
                 return c;
-    Cell* a = BestCell(e, p);
-    Cell* d = BestCell(e, o);
-    if (!a || !d)
-        return a ? a : d;
-    return a->score[p] >= d->score[o] ? a : d;
+    Cell *a = BestCell(e, p), *d = BestCell(e, o);  // both or neither: the same cells are empty
+    return !a ? nullptr : a->score[p] >= d->score[o] ? a : d;
 }

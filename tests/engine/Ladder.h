@@ -8,7 +8,5 @@ enum class LadderRule { Four, SplitThree, OpenThree, BestThree, BestOfCells };
 
 // What rule r finds for player q, or nullptr.
 Cell* LadderRuleFor(const CEngine& e, LadderRule r, int32_t q);
-
-// The rules tried for p and then for the opponent, ending with the better of
-// the two best cells.
+// The rules for p and then for the opponent, ending with the better best cell.
 Cell* Ladder(const CEngine& e, int32_t p);

@@ -1,14 +1,12 @@
 #include "engine/Recount.h"
 
-#include <sstream>
+#include "engine/Ladder.h"
+
+#include <bit>
 
 std::string Where(const Cell* c)
 {
-    if (!c)
-        return "none";
-    std::ostringstream out;
-    out << '(' << c->x << ',' << c->y << ')';
-    return out.str();
+    return c ? "(" + std::to_string(c->x) + "," + std::to_string(c->y) + ")" : "none";
 }
 
 void InitBoard(CEngine& e, uint32_t w, uint32_t h)
@@ -26,86 +24,71 @@ void PlaceStones(CEngine& e, const std::vector<Stone>& stones)
 
 std::string RecountMismatch(const CEngine& e)
 {
-    std::ostringstream out;
+    const Five* fives = e.fives.get();
     std::vector<int32_t> owner(e.numFives), count(e.numFives);
     for (uint32_t i = 0; i < e.numFives; ++i) {
-        int stones[2] = {0, 0};
-        for (const Cell* c : e.fives[i].cells)
-            if (c->owner == Human || c->owner == Computer)
-                ++stones[c->owner];
-        if (stones[0] && stones[1]) {
-            owner[i] = Nobody;
-            count[i] = -1;
-        } else if (stones[0] || stones[1]) {
-            owner[i] = stones[0] ? Human : Computer;
-            count[i] = stones[0] + stones[1];
-        } else {
-            owner[i] = Nobody;
-            count[i] = 0;
+        unsigned mine[2] = {0, 0};  // bit k: that side's stone in cell k
+        for (unsigned k = 0; k < 5; ++k)
+            if (fives[i].cells[k]->owner != Nobody)
+                mine[fives[i].cells[k]->owner] |= 1u << k;
+        const int n[2] = {std::popcount(mine[0]), std::popcount(mine[1])};
+        owner[i] = n[0] && !n[1] ? Human : n[1] && !n[0] ? Computer : Nobody;
+        count[i] = n[0] && n[1] ? -1 : n[0] + n[1];
+        // Six-cell patterns need the cell after the five empty, its line going on.
+        const bool sixth = i + 1 < e.numFives && fives[i + 1].cells[0] == fives[i].cells[1]
+            && fives[i + 1].cells[4]->owner == Nobody;
+        bool right = fives[i].owner == owner[i] && fives[i].count == count[i]
+            && e.completeFives.Contains(i) == (count[i] == 5);
+        for (int32_t q : {Human, Computer}) {
+            const unsigned m = owner[i] == q ? mine[q] : 0;
+            right = right && e.fours[q].Contains(i) == (std::popcount(m) == 4)
+                && e.framedThrees[q].Contains(i) == (m == 0b01110)
+                && e.splitThrees[q].Contains(i) == (sixth && (m == 0b11010 || m == 0b10110))
+                && e.openThrees[q].Contains(i) == (sixth && (m == 0b01110 || m == 0b11100));
         }
-        if (e.fives[i].owner != owner[i] || e.fives[i].count != count[i]) {
-            out << "five " << i << " reads (" << e.fives[i].owner << "," << e.fives[i].count
-                << "), its stones say (" << owner[i] << "," << count[i] << ")";
-            return out.str();
-        }
+        if (!right)
+            return "five " + std::to_string(i) + " is out of step with its stones";
     }
     uint32_t empty = 0;
-    for (uint32_t i = 0; i < e.width * e.height; ++i) {
-        const Cell& c = e.cells[i];
-        if (c.owner == Nobody)
-            ++empty;
+    for (const Cell* c = e.cells.get(); c != e.cells.get() + e.width * e.height; ++c) {
+        empty += c->owner == Nobody;
         for (int p = 0; p < 2; ++p) {
-            uint32_t expected = c.fiveCount;
-            for (uint32_t k = 0; k < c.fiveCount; ++k) {
-                const long f = IndexOf(e, c.fives[k]);
-                if (owner[f] == p)
-                    expected += e.scoreTable[count[f]];
-            }
-            if (c.score[p] != expected) {
-                out << "cell " << Where(&c) << " score[" << p << "] is " << c.score[p] << ", its fives say "
-                    << expected;
-                return out.str();
-            }
+            uint32_t expected = c->fiveCount;
+            for (uint32_t k = 0; k < c->fiveCount; ++k)
+                expected += owner[c->fives[k] - fives] == p ? e.scoreTable[count[c->fives[k] - fives]] : 0;
+            if (c->score[p] != expected)
+                return "cell " + Where(c) + " scores " + std::to_string(c->score[p]) + " for "
+                    + std::to_string(p);
         }
     }
-    if (e.freeCells != empty) {
-        out << "freeCells is " << e.freeCells << ", the board has " << empty << " empty cells";
-        return out.str();
-    }
+    if (e.freeCells != empty)
+        return "freeCells is " + std::to_string(e.freeCells);
+    for (int32_t q : {Human, Computer})
+        if (e.BestCell(q) != LadderRuleFor(e, LadderRule::BestOfCells, q))
+            return "the best cell for " + std::to_string(q) + " is " + Where(e.BestCell(q));
     return "";
+}
+
+// Every field that the position decides, in one list: sizes, outcome, cells, fives.
+static std::vector<int64_t> Fields(const CEngine& e)
+{
+    std::vector<int64_t> v = {
+        e.width, e.height, e.freeCells, e.state, e.winningFive ? e.winningFive - e.fives.get() : -1};
+    for (const Cell* c = e.cells.get(); c != e.cells.get() + e.width * e.height; ++c)
+        v.insert(v.end(), {c->owner, c->fiveCount, c->score[0], c->score[1]});
+    for (const Five* f = e.fives.get(); f != e.fives.get() + e.numFives; ++f)
+        v.insert(v.end(), {f->owner, f->count});
+    return v;
 }
 
 std::string EngineDifference(const CEngine& a, const CEngine& b)
 {
-    std::ostringstream out;
-    if (a.width != b.width || a.height != b.height || a.numFives != b.numFives)
-        return "different sizes";
-    for (uint32_t i = 0; i < a.width * a.height; ++i) {
-        const Cell &ca = a.cells[i], &cb = b.cells[i];
-        bool same = ca.x == cb.x && ca.y == cb.y && ca.owner == cb.owner && ca.fiveCount == cb.fiveCount
-            && ca.score[0] == cb.score[0] && ca.score[1] == cb.score[1];
-        for (uint32_t k = 0; same && k < ca.fiveCount; ++k)
-            same = IndexOf(a, ca.fives[k]) == IndexOf(b, cb.fives[k]);
-        if (!same) {
-            out << "cell " << i << " differs";
-            return out.str();
-        }
-    }
-    for (uint32_t i = 0; i < a.numFives; ++i) {
-        const Five &fa = a.fives[i], &fb = b.fives[i];
-        bool same = fa.owner == fb.owner && fa.count == fb.count;
-        for (int k = 0; same && k < 5; ++k)
-            same = IndexOf(a, fa.cells[k]) == IndexOf(b, fb.cells[k]);
-        if (!same) {
-            out << "five " << i << " differs";
-            return out.str();
-        }
-    }
-    if (a.freeCells != b.freeCells)
-        return "freeCells differ";
-    if (a.state != b.state)
-        return "state differs";
-    if (IndexOf(a, a.winningFive) != IndexOf(b, b.winningFive))
-        return "winningFive differs";
-    return "";
+    if (Fields(a) != Fields(b))
+        return "a size, the outcome, a cell or a five differs";
+    bool same = a.completeFives == b.completeFives;
+    for (int q : {Human, Computer})
+        same = same && a.fours[q] == b.fours[q] && a.framedThrees[q] == b.framedThrees[q]
+            && a.splitThrees[q] == b.splitThrees[q] && a.openThrees[q] == b.openThrees[q]
+            && a.ranking[q] == b.ranking[q];
+    return same ? "" : "the kept sets or cell rankings differ";
 }
