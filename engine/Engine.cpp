@@ -22,7 +22,6 @@ void CEngine::Free()
     fives.reset();
     cells.reset();
     winningFive = nullptr;
-    builtWidth = builtHeight = 0;
 }
 
 void CEngine::AppendFive(Five* f, uint32_t x0, uint32_t y0, int dx, int dy)
@@ -127,17 +126,10 @@ void CEngine::Init()
 
 void CEngine::AddScore(int32_t p, Five* f, uint32_t delta)
 {
-    ShiftScores(p, f, delta);
-    for (Cell* c : f->cells)
-        ranking[p].Refresh(*c);
-}
-
-// AddScore without the ranking, which Place and Remove bring up to date once
-// per cell afterwards rather than once per five the cell shares with the stone.
-void CEngine::ShiftScores(int32_t p, Five* f, uint32_t delta)
-{
-    for (Cell* c : f->cells)
+    for (Cell* c : f->cells) {
         c->score[p] += delta;
+        ranking[p].Refresh(*c);
+    }
 }
 
 int32_t CEngine::Opponent(int32_t player)
@@ -158,20 +150,22 @@ void CEngine::Place(int32_t p, Cell* c)
         if (f->count == 0) {
             f->owner = p;
             f->count = 1;
-            ShiftScores(p, f, scoreTable[1]);
+            AddScore(p, f, scoreTable[1]);
         } else if (f->count == -1) {
             // Blocked already: this stone changes nothing in it.
         } else if (f->owner == p) {
             const int32_t n = f->count;
-            ShiftScores(p, f, scoreTable[n + 1] - scoreTable[n]);
+            AddScore(p, f, scoreTable[n + 1] - scoreTable[n]);
             f->count = n + 1;
         } else {
             // The opponent can no longer complete this five: it loses its worth.
-            ShiftScores(f->owner, f, 0u - scoreTable[f->count]);
+            AddScore(f->owner, f, 0u - scoreTable[f->count]);
             f->count = -1;
             f->owner = Nobody;
         }
     }
+    ranking[Human].Refresh(*c);
+    ranking[Computer].Refresh(*c);
     UpdateAround(c);
 }
 
@@ -182,7 +176,7 @@ void CEngine::Remove(Cell* c)
         Five* f = c->fives[i];
         if (f->count != -1) {
             const int32_t n = f->count;
-            ShiftScores(p, f, scoreTable[n - 1] - scoreTable[n]);
+            AddScore(p, f, scoreTable[n - 1] - scoreTable[n]);
             f->count = n - 1;
             if (f->count == 0)
                 f->owner = Nobody;
@@ -202,15 +196,17 @@ void CEngine::Remove(Cell* c)
         if (computers == 0) {
             f->owner = Human;
             f->count = humans;
-            ShiftScores(Human, f, scoreTable[humans]);
+            AddScore(Human, f, scoreTable[humans]);
         } else if (humans == 0) {
             f->owner = Computer;
             f->count = computers;
-            ShiftScores(Computer, f, scoreTable[computers]);
+            AddScore(Computer, f, scoreTable[computers]);
         }
     }
     c->owner = Nobody;
     ++freeCells;
+    ranking[Human].Refresh(*c);
+    ranking[Computer].Refresh(*c);
     UpdateAround(c);
 }
 

@@ -120,7 +120,6 @@ private:
     bool Continues(uint32_t i) const;
     void ClassifyFive(uint32_t i);
     void ClassifyStretch(uint32_t i);
-    void ShiftScores(int32_t p, Five* f, uint32_t delta);
     void UpdateAround(const Cell* c);
 
     uint32_t builtWidth = 0;  // the size the arrays were built for

@@ -1,6 +1,6 @@
-// The fives and stretches that the rules of the move choice look for, and the
-// ranking of the cells, kept stone by stone: a stone changes only the fives
-// through it, the stretches of six cells that hold it and the cells of those.
+// The fives and stretches that the rules of the move choice look for, kept in
+// their sets stone by stone: a stone changes only the fives through it and the
+// stretches of six cells that hold it.
 #include "Engine.h"
 
 namespace {
@@ -46,23 +46,17 @@ void CEngine::ClassifyStretch(uint32_t i)
 
 // After a stone came onto c or left it: the fives through c, their stretches,
 // and on each line the stretch that reaches c only with its last cell, which
-// begins one five before the first five through c; and the rank of every cell
-// in those fives, each once.
+// begins one five before the first five through c.
 void CEngine::UpdateAround(const Cell* c)
 {
     for (uint32_t k = 0; k < c->fiveCount; ++k) {
         const Five* f = c->fives[k];
         const uint32_t i = uint32_t(f - fives.get());
-        // The fives through c on one line follow each other, each one cell
-        // further on; the link test keeps apart two lines that merely meet
-        // in the array.
-        const bool lineGoesOn = k > 0 && c->fives[k - 1] == f - 1 && Continues(i - 1);
         ClassifyFive(i);
         ClassifyStretch(i);
-        if (!lineGoesOn && i > 0 && Continues(i - 1))
+        // When the five before this one holds c too, its stretch was done with it.
+        const bool previousDone = k > 0 && c->fives[k - 1] == f - 1;
+        if (!previousDone && i > 0 && Continues(i - 1))
             ClassifyStretch(i - 1);
-        for (int n = lineGoesOn ? 4 : 0; n < 5; ++n)
-            for (CellRanking& r : ranking)
-                r.Refresh(*f->cells[n]);
     }
 }

@@ -39,8 +39,7 @@ TEST_CASE("a stone raises the scores along its lines; a reply blocks the fives t
     }
 }
 
-// Boards as rows of text, 'X' the human's stones and 'O' the computer's; the
-// outcome is asked for only once all are placed, as after a turn or a redo.
+// Rows of 'X' (human) and 'O' stones, all placed before asking, as in a redo.
 TEST_CASE("five or more in a line win, the first complete five in the array; a full board ends the game")
 {
     const struct {

@@ -1,5 +1,4 @@
-// The engine's choice of move: known positions, and the rule-by-rule ladder
-// on thousands of positions.
+// The move choice in known positions, and the engine against the ladder in thousands.
 #include "engine/Ladder.h"
 #include "engine/Recount.h"
 
@@ -11,21 +10,22 @@
 TEST_CASE("replies in known positions: fours, split, open and closed threes, the best cells")
 {
     constexpr int32_t X = Human, O = Computer;
+    // Rows come before columns (twoFours); of closed threes of equal worth, the earlier.
     const std::vector<Stone> three = {{5, 5, O}, {6, 5, O}, {7, 5, O}},
                              split = {{4, 5, O}, {6, 5, O}, {7, 5, O}},
                              leftClosed = {{5, 5, O}, {6, 5, O}, {7, 5, O}, {3, 5, X}},
-                             bothClosed = {{5, 5, O}, {6, 5, O}, {7, 5, O}, {3, 5, X}, {9, 5, X}};
-    const std::vector<Stone> fours = {
-        {2, 2, X}, {3, 2, X}, {4, 2, X}, {5, 2, X}, {10, 12, O}, {10, 13, O}, {10, 14, O}, {10, 15, O}};
-    // Rows come first: a row four beats a column four whose gap comes first row by row.
-    const std::vector<Stone> twoFours = {
-        {3, 1, O}, {3, 2, O}, {3, 3, O}, {3, 4, O}, {10, 9, O}, {11, 9, O}, {12, 9, O}, {13, 9, O}};
+                             closedTwice = {{5, 5, O}, {6, 5, O}, {7, 5, O}, {3, 5, X}, {9, 5, X}, {5, 15, O},
+                                 {6, 15, O}, {7, 15, O}, {3, 15, X}, {9, 15, X}},
+                             fours = {{2, 2, X}, {3, 2, X}, {4, 2, X}, {5, 2, X}, {10, 12, O}, {10, 13, O},
+                                 {10, 14, O}, {10, 15, O}},
+                             twoFours = {{3, 1, O}, {3, 2, O}, {3, 3, O}, {3, 4, O}, {10, 9, O}, {11, 9, O},
+                                 {12, 9, O}, {13, 9, O}};
     const struct {
         std::vector<Stone> stones;
         int32_t player;
         std::string reply;
     } cases[] = {{{}, X, "(4,4)"}, {{{10, 10, X}}, O, "(9,9)"}, {split, X, "(5,5)"}, {three, O, "(4,5)"},
-        {leftClosed, O, "(8,5)"}, {bothClosed, O, "(8,5)"}, {fours, O, "(10,11)"}, {fours, X, "(1,2)"},
+        {leftClosed, O, "(8,5)"}, {closedTwice, O, "(8,5)"}, {fours, O, "(10,11)"}, {fours, X, "(1,2)"},
         {twoFours, O, "(9,9)"}};
     for (const auto& c : cases) {
         CEngine e;
@@ -79,6 +79,7 @@ TEST_CASE("over ten thousand positions the engine keeps exact and chooses as the
                 REQUIRE(e.winningFive == (five == end ? nullptr : five));
                 REQUIRE(e.state == (e.freeCells == 0 ? BoardFull : five != end ? Won : NotStarted));
             }
+            REQUIRE(RecountMismatch(e) == "");
             CEngine rebuilt;
             InitBoard(rebuilt, w, h);
             for (size_t i = played.size(); i-- > 0;)

@@ -6,7 +6,7 @@
 
 std::string Where(const Cell* c)
 {
-    return c ? "(" + std::to_string(c->x) + "," + std::to_string(c->y) + ")" : "none";
+    return c ? std::to_string(c->x).insert(0, 1, '(') + ',' + std::to_string(c->y) + ')' : "none";
 }
 
 void InitBoard(CEngine& e, uint32_t w, uint32_t h)
