@@ -4,7 +4,6 @@
 // are the cells: a changed cell climbs only as far as it changes the winners.
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -23,8 +22,6 @@ public:
     void Refresh(const Cell& c);
     // The place of the best empty cell, or none when no cell is empty.
     uint32_t Best() const;
-    // Memory held, in bytes.
-    size_t Bytes() const { return node.capacity() * sizeof(uint32_t); }
 
     bool operator==(const CellRanking& other) const { return node == other.node; }
 

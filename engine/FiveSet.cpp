@@ -1,6 +1,7 @@
 #include "FiveSet.h"
 
 #include <bit>
+#include <cstddef>
 
 void FiveSet::Reset(uint32_t size)
 {

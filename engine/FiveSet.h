@@ -3,7 +3,6 @@
 // one summary bit per word of 64 that tells whether the word holds any.
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -19,8 +18,6 @@ public:
     // The smallest member not below i, or none.
     uint32_t NextFrom(uint32_t i) const;
     uint32_t First() const { return NextFrom(0); }
-    // Memory held, in bytes.
-    size_t Bytes() const { return (bits.capacity() + summary.capacity()) * sizeof(uint64_t); }
 
     bool operator==(const FiveSet&) const = default;
 
