@@ -1,44 +1,36 @@
 #!/usr/bin/env bash
-# The built brain on pipes, as a manager drives it: every answer comes at once
-# (a lone CR ends its line) and ends as lines end on the brain's platform, and
-# END, or the end of input after an unfinished last line, ends it with 0.
-# Usage: brain-session.sh CRLF|LF BRAIN [ARGS...]
+# The built brain on pipes: each answer comes at once (a lone CR ends a line),
+# ends as lines end on its platform; END, or the end of input after an
+# unfinished last line, ends it with 0. Usage: brain-session.sh CRLF|LF BRAIN...
 set -u
 [ "$1" = CRLF ] && cr=$'\r' || cr=""
 shift
 failures=0
-check() { # status, what
-    if [ "$1" -eq 0 ]; then echo "ok: $2"; else echo "FAIL: $2"; failures=$((failures + 1)); fi
-}
-ask() { # bytes to send ("" for none), the answer as an extended regular expression, what
+fail() { echo "FAIL: $1"; failures=$((failures + 1)); }
+ask() { # bytes to send (if any), the answer as an extended regular expression
     [ -z "$1" ] || printf '%b' "$1" >&"${BRAIN[1]}"
     local line="" re="^$2$cr\$"
-    IFS= read -r -t 60 line <&"${BRAIN[0]}" && [[ $line =~ $re ]]
-    check $? "$3: got $(printf '%q' "$line")"
+    IFS= read -r -t 60 line <&"${BRAIN[0]}" && [[ $line =~ $re ]] || fail "$(printf '%q answered %q' "$1" "$line")"
 }
-exits() { # what; the brain must end by itself, with 0
-    local pid=$BRAIN_PID
-    for _ in $(seq 600); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+ends() { # what; the brain must exit by itself within a minute, with 0
+    for _ in $(seq 600); do kill -0 "$pid" 2>/dev/null && sleep 0.1; done
     kill "$pid" 2>/dev/null
-    wait "$pid"
-    check $? "$1"
+    wait "$pid" || fail "$1"
 }
 
 coproc BRAIN { "$@"; }
-ask 'ABOUT\r\n' 'name="Quinterra", version="1\.08", country="CZ"' "ABOUT"
-ask 'START 20\n' 'OK' "START"
-ask 'BEGIN\r' '[0-9]+,[0-9]+' "a lone CR is answered without waiting for more"
-ask '\nTURN 10,10\r\n' '[0-9]+,[0-9]+' "TURN"
-ask 'TURN 10,10\n' 'ERROR TURN: square 10,10 is taken' "a taken square"
+pid=$BRAIN_PID
+ask 'START 20\r\n' 'OK'
+ask 'BEGIN\r' '[0-9]+,[0-9]+'
+ask '\nTURN 10,10\n' '[0-9]+,[0-9]+'
 printf 'END\r\n' >&"${BRAIN[1]}"
-exits "END, with the input still open"
+ends "END, with the input still open"
 
 coproc BRAIN { "$@"; }
-ask 'START 5\r\n' 'OK' "START"
+pid=$BRAIN_PID
+ask 'START 5\n' 'OK'
 printf 'TAKEBACK 0,0' >&"${BRAIN[1]}"
 eval "exec ${BRAIN[1]}>&-"
-ask '' 'ERROR TAKEBACK: square 0,0 is empty' "the last line without its line end"
-exits "the end of input"
-
-echo "$failures failed"
+ask '' 'ERROR TAKEBACK: square 0,0 is empty'
+ends "the end of input"
 [ "$failures" -eq 0 ]
