@@ -39,7 +39,7 @@ int main()
 {
 #ifdef _WIN32
     // The session writes CR LF itself and reads any line end; text mode would
-    // double the CR on the way out.
+    // double the CR on the way out and hold a lone CR back on the way in.
     _setmode(_fileno(stdin), _O_BINARY);
     _setmode(_fileno(stdout), _O_BINARY);
 #endif
