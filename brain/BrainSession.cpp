@@ -11,16 +11,6 @@
 
 namespace {
 
-void Say(std::ostream& out, std::string_view text)
-{
-    out << text << CBrainSession::lineEnd;
-}
-
-void Error(std::ostream& out, std::string_view reason)
-{
-    out << "ERROR " << reason << CBrainSession::lineEnd;
-}
-
 // A fresh board, or nullptr when it cannot be had; the caller keeps its old
 // game then, so that a failed allocation loses nothing.
 std::unique_ptr<CEngine> NewBoard(uint32_t width, uint32_t height)
@@ -85,8 +75,20 @@ constexpr const char* noGame = "no game: send START first";
 
 }  // namespace
 
-CBrainSession::CBrainSession() = default;
+CBrainSession::CBrainSession(std::string_view answerLineEnd) : lineEnd(answerLineEnd)
+{
+}
 CBrainSession::~CBrainSession() = default;
+
+void CBrainSession::Say(std::ostream& out, std::string_view text) const
+{
+    out << text << lineEnd;
+}
+
+void CBrainSession::Error(std::ostream& out, std::string_view reason) const
+{
+    out << "ERROR " << reason << lineEnd;
+}
 
 void CBrainSession::HandleLine(std::string_view line, std::ostream& out)
 {

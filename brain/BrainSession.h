@@ -3,8 +3,8 @@
 // Computer, the manager's are Human, and every move it answers is
 // ChooseMove(Computer), exactly the game's reply to a player.
 //
-// Free of any platform: main.cpp feeds it lines from standard input, the
-// tests feed it strings. Every answer line ends in CR LF on every platform.
+// Free of any platform: main.cpp feeds it lines from standard input and says
+// how the platform ends a line; the tests feed it strings.
 #pragma once
 
 #include "Engine.h"
@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <memory>
 #include <ostream>
+#include <string>
 #include <string_view>
 
 class CBrainSession {
@@ -21,9 +22,9 @@ public:
     // Longer lines are refused whole; the line splitter keeps one byte more
     // than this so that they can be told apart.
     static constexpr size_t maxLineLength = 1000;
-    static constexpr const char* lineEnd = "\r\n";
 
-    CBrainSession();
+    // Every answer line ends in answerLineEnd.
+    explicit CBrainSession(std::string_view answerLineEnd);
     ~CBrainSession();
     CBrainSession(const CBrainSession&) = delete;
     CBrainSession& operator=(const CBrainSession&) = delete;
@@ -42,6 +43,8 @@ private:
         SkipBoard,  // a refused BOARD: its lines up to DONE are dropped
     };
 
+    void Say(std::ostream& out, std::string_view text) const;
+    void Error(std::ostream& out, std::string_view reason) const;
     void Command(std::string_view line, std::ostream& out);
     void BoardLine(std::string_view line, std::ostream& out);
     void Start(uint32_t width, uint32_t height, std::ostream& out);
@@ -53,6 +56,7 @@ private:
     // Plays the engine's move and answers it.
     void Reply(std::ostream& out);
 
+    std::string lineEnd;
     std::unique_ptr<CEngine> game;
     std::unique_ptr<CEngine> draft;
     Mode mode = Mode::Commands;

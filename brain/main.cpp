@@ -13,6 +13,14 @@
 
 namespace {
 
+// Answers end as text lines end where the brain runs: a manager on Linux that
+// cuts only the LF would read "OK\r" and refuse the brain.
+#ifdef _WIN32
+constexpr const char* answerLineEnd = "\r\n";
+#else
+constexpr const char* answerLineEnd = "\n";
+#endif
+
 // Answers one line and hands the answer to the manager at once.
 void Handle(CBrainSession& session, const std::string& line)
 {
@@ -31,11 +39,11 @@ int main()
 {
 #ifdef _WIN32
     // The session writes CR LF itself and reads any line end; text mode would
-    // double the CR on the way out.
+    // double the CR on the way out and hold a lone CR back on the way in.
     _setmode(_fileno(stdin), _O_BINARY);
     _setmode(_fileno(stdout), _O_BINARY);
 #endif
-    CBrainSession session;
+    CBrainSession session(answerLineEnd);
     CLineSplitter splitter(CBrainSession::maxLineLength);
     std::string line;
     int c;

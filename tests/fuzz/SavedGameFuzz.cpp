@@ -1,52 +1,39 @@
-// Any bytes at all may be opened as a saved game. Whatever the loader
-// accepts must replay into an engine whose bookkeeping is exact, and must
-// save back to the same game.
+// Any bytes at all may be opened as a saved game. What the loader accepts
+// must replay into an engine whose bookkeeping is exact, and must save back
+// to the same game.
 #include "SavedGame.h"
 #include "engine/Recount.h"
 
 #include <cstdio>
 #include <cstdlib>
 
-namespace {
-
-void Expect(bool ok, const char* what)
-{
-    if (!ok) {
-        std::fprintf(stderr, "accepted file breaks: %s\n", what);
-        std::abort();
-    }
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    const std::vector<uint8_t> stored(data, data + size);
-    const LoadResult loaded = DecodeSavedGame(stored);
+    const LoadResult loaded = DecodeSavedGame(std::vector<uint8_t>(data, data + size));
     if (loaded.refusal != Refusal::None)
         return 0;
     const SavedGame& g = loaded.game;
-
-    // Replay what the board would put on screen.
+    auto expect = [](bool ok, const char* what) {
+        if (!ok)
+            std::fprintf(stderr, "accepted file breaks: %s\n", what), std::abort();
+    };
+    // The moves the board replays: the human's, then the reply the turn holds.
     CEngine e;
     InitBoard(e, g.width, g.height);
     for (int32_t i = 0; i <= g.currentTurn; ++i) {
         const TurnRecord& t = g.record[size_t(i)];
-        const bool last = i == g.lastTurn;
-        Expect(e.CellAt(t.humanX, t.humanY)->owner == Nobody, "human move on a stone");
-        e.Place(Human, e.CellAt(t.humanX, t.humanY));
-        if (!last || g.lastHasReply) {
-            Expect(e.CellAt(t.replyX, t.replyY)->owner == Nobody, "reply on a stone");
-            e.Place(Computer, e.CellAt(t.replyX, t.replyY));
+        const bool holdsReply = i < g.lastTurn || g.lastHasReply;
+        for (const Stone& s : {Stone {t.humanX, t.humanY, Human}, Stone {t.replyX, t.replyY, Computer}}) {
+            if (s.player == Computer && !holdsReply)
+                break;
+            expect(s.x < g.width && s.y < g.height && e.CellAt(s.x, s.y)->owner == Nobody,
+                "a move off the board or on a stone");
+            e.Place(s.player, e.CellAt(s.x, s.y));
         }
     }
     e.CheckOutcome();
-    Expect(RecountMismatch(e).empty(), "engine bookkeeping");
-    if (e.state == InPlay || e.state == NotStarted)
-        Expect(e.ChooseMove(Computer)->owner == Nobody, "a reply on a stone");
-
-    const std::vector<uint8_t> again = ToStoredForm(EncodeSavedGame(g));
-    const LoadResult reloaded = DecodeSavedGame(again);
-    Expect(reloaded.refusal == Refusal::None && reloaded.game == g, "save and load again");
+    expect(RecountMismatch(e).empty(), "engine bookkeeping");
+    const LoadResult again = DecodeSavedGame(ToStoredForm(EncodeSavedGame(g)));
+    expect(again.refusal == Refusal::None && again.game == g, "save and load again");
     return 0;
 }

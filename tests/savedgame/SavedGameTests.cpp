@@ -1,25 +1,23 @@
-// Saved games as bytes: the stored form, a known file, and every refusal.
+// Saved games as bytes: the stored form, one file byte by byte, the games the
+// program writes, and every check that keeps a foreign or damaged file out.
 #include "SavedGame.h"
 
 #include <doctest/doctest.h>
 
-#include <initializer_list>
+#include <functional>
 
 namespace {
 
 using Bytes = std::vector<uint8_t>;
 
-// A 20 x 20 game of the given complete turns, all on the board.
-SavedGame Game(std::initializer_list<TurnRecord> turns, uint32_t w = 20, uint32_t h = 20)
+// A w x h game of these complete turns, the last one shown, the board shown whole.
+SavedGame Game(std::vector<TurnRecord> turns, uint32_t w = 20, uint32_t h = 20)
 {
     SavedGame g;
-    g.width = w;
-    g.height = h;
-    g.record = turns;
+    g.width = w, g.height = h, g.visibleCols = w, g.visibleRows = h;
+    g.record = std::move(turns);
     g.lastTurn = g.currentTurn = int32_t(g.record.size()) - 1;
-    g.lastHasHuman = g.lastHasReply = g.record.empty() ? 0 : 1;
-    g.visibleCols = w;
-    g.visibleRows = h;
+    g.lastHasHuman = g.lastHasReply = !g.record.empty();
     return g;
 }
 
@@ -28,15 +26,32 @@ Bytes Stored(const SavedGame& g)
     return ToStoredForm(EncodeSavedGame(g));
 }
 
-Refusal RefusalOf(const Bytes& stored)
-{
-    return DecodeSavedGame(stored).refusal;
-}
-
-// The human's row (3..7, 5) with the computer's replies on row 9.
+// The human's five on row 5 with the last turn, which holds no reply then.
 SavedGame HumanWins()
 {
     SavedGame g = Game({{3, 5, 3, 9}, {4, 5, 4, 9}, {5, 5, 5, 9}, {6, 5, 6, 9}, {7, 5, 0, 0}});
+    g.lastHasReply = 0;
+    return g;
+}
+
+// The reply of the last turn makes the computer's five on row 0.
+SavedGame ComputerWins()
+{
+    return Game({{0, 5, 0, 0}, {2, 5, 1, 0}, {4, 5, 2, 0}, {6, 5, 3, 0}, {8, 5, 4, 0}});
+}
+
+// 11 x 5 filled without a five (owners alternate in pairs and by row), the human's 28th stone last.
+SavedGame FullBoard()
+{
+    std::vector<TurnRecord> turns(28);
+    uint32_t human = 0, reply = 0;
+    for (uint32_t y = 0; y < 5; ++y)
+        for (uint32_t x = 0; x < 11; ++x)
+            if ((x / 2 + y) % 2 == 0)
+                turns[human].humanX = x, turns[human++].humanY = y;
+            else
+                turns[reply].replyX = x, turns[reply++].replyY = y;
+    SavedGame g = Game(turns, 11, 5);
     g.lastHasReply = 0;
     return g;
 }
@@ -45,165 +60,97 @@ SavedGame HumanWins()
 
 TEST_CASE("the stored form doubles every line feed and nothing else")
 {
-    CHECK(ToStoredForm({0x0A}) == Bytes {0x0D, 0x0A});
-    CHECK(ToStoredForm({0x0D, 0x0A}) == Bytes {0x0D, 0x0D, 0x0A});
-    CHECK(ToStoredForm({0x1A, 0x0D, 0x00}) == Bytes {0x1A, 0x0D, 0x00});
-    CHECK(FromStoredForm({0x0D, 0x0D, 0x0A}) == Bytes {0x0D, 0x0A});
-    CHECK(FromStoredForm({0x0D, 0x41, 0x0D}) == Bytes {0x0D, 0x41, 0x0D});
-    CHECK(FromStoredForm({0x0A}) == Bytes {0x0A});
-
-    for (const Bytes& logical : {Bytes {}, Bytes {0x0A, 0x0A}, Bytes {0x0D},
-             Bytes {0x0D, 0x0A, 0x0D, 0x0D, 0x0A}, Bytes {0x1A, 0x0A, 0x1A}, Bytes {0x0D, 0x0D}})
-        CHECK(FromStoredForm(ToStoredForm(logical)) == logical);
+    const std::vector<std::pair<Bytes, Bytes>> logicalAndStored = {{{}, {}}, {{0x0A}, {0x0D, 0x0A}},
+        {{0x0D, 0x0A}, {0x0D, 0x0D, 0x0A}}, {{0x0A, 0x0A, 0x0D}, {0x0D, 0x0A, 0x0D, 0x0A, 0x0D}},
+        {{0x1A, 0x0D, 0x00, 0x0D, 0x41, 0x0D, 0x0D}, {0x1A, 0x0D, 0x00, 0x0D, 0x41, 0x0D, 0x0D}}};
+    for (const auto& [logical, stored] : logicalAndStored) {
+        CHECK(ToStoredForm(logical) == stored);
+        CHECK(FromStoredForm(stored) == logical);
+    }
+    CHECK(FromStoredForm({0x41, 0x0A}) == Bytes {0x41, 0x0A});
 }
 
-TEST_CASE("round trips: values holding 0x0A, 0x0D and 0x1A, and a 10-column board")
-{
-    // Column 10 is 0x0A, column 13 is 0x0D, row 26 is 0x1A; a clock of
-    // 0x0A0D makes a 0x0D stand before a 0x0A in the logical stream.
-    SavedGame g = Game({{10, 13, 26, 10}, {13, 26, 10, 10 + 16}, {0, 0, 9, 4}}, 30, 40);
-    g.clock = 0x0A0D;
-    g.currentTurn = 1;
-    g.scrollX = 10;
-    g.visibleCols = 20;
-    const LoadResult back = DecodeSavedGame(Stored(g));
-    REQUIRE(back.refusal == Refusal::None);
-    CHECK(back.game == g);
-    CHECK(Stored(back.game) == Stored(g));
-
-    SavedGame narrow = Game({{9, 4, 0, 0}}, 10, 5);
-    const Bytes stored = Stored(narrow);
-    // The width and the visible columns each begin with the byte 0x0A.
-    CHECK(stored.size() == EncodeSavedGame(narrow).size() + 2);
-    const LoadResult narrowBack = DecodeSavedGame(stored);
-    REQUIRE(narrowBack.refusal == Refusal::None);
-    CHECK(narrowBack.game == narrow);
-}
-
-TEST_CASE("a known file: two turns on 20 x 20, written out byte by byte")
+TEST_CASE("a known file: two turns on 20 x 20, byte by byte")
 {
     SavedGame g = Game({{10, 10, 9, 9}, {11, 11, 12, 12}});
     g.clock = 26;
-    const Bytes expected = {
-        'H', 'R', 'A', 0x06, 0x01,  // magic, version
-        0x14, 0x00, 0x00, 0x00, 0x14, 0x00, 0x00, 0x00,  // 20 x 20
-        0x01, 0x00, 0x00, 0x00, 0x01, 0x00, 0x00, 0x00,  // current turn 1, last turn 1
-        0x01, 0x00, 0x00, 0x00, 0x01, 0x00, 0x00, 0x00,  // last turn holds both moves
-        0x1A, 0x00, 0x00, 0x00,  // clock: 26 half seconds
-        0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00,  // scrolled to 0, 0
-        0x14, 0x00, 0x00, 0x00, 0x14, 0x00, 0x00, 0x00,  // 20 x 20 shown
-        0x0D, 0x0A, 0x00, 0x00, 0x00, 0x0D, 0x0A, 0x00, 0x00, 0x00,  // human (10,10)
-        0x09, 0x00, 0x00, 0x00, 0x09, 0x00, 0x00, 0x00,  // reply (9,9)
-        0x0B, 0x00, 0x00, 0x00, 0x0B, 0x00, 0x00, 0x00,  // human (11,11)
-        0x0C, 0x00, 0x00, 0x00, 0x0C, 0x00, 0x00, 0x00,  // reply (12,12)
-    };
-    CHECK(Stored(g) == expected);
-    const LoadResult back = DecodeSavedGame(expected);
-    REQUIRE(back.refusal == Refusal::None);
-    CHECK(back.game == g);
+    const Bytes file = {'H', 'R', 'A', 0x06, 0x01,  // magic, version
+        0x14, 0, 0, 0, 0x14, 0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0,  // 20 x 20, current and last turn 1
+        1, 0, 0, 0, 1, 0, 0, 0, 0x1A, 0, 0, 0,  // the last turn holds both moves; 26 half seconds
+        0, 0, 0, 0, 0, 0, 0, 0, 0x14, 0, 0, 0, 0x14, 0, 0, 0,  // scrolled to 0, 0; 20 x 20 shown
+        0x0D, 0x0A, 0, 0, 0, 0x0D, 0x0A, 0, 0, 0, 9, 0, 0, 0, 9, 0, 0, 0,  // (10,10), reply (9,9)
+        0x0B, 0, 0, 0, 0x0B, 0, 0, 0, 0x0C, 0, 0, 0, 0x0C, 0, 0, 0};  // (11,11), reply (12,12)
+    CHECK(Stored(g) == file);
+    CHECK(DecodeSavedGame(file).game == g);
 }
 
-TEST_CASE("games the program writes load back: empty, won, with taken-back turns")
+TEST_CASE("every game the program can write loads back as it was")
 {
-    const SavedGame empty = Game({});
-    const Bytes stored = Stored(empty);
-    CHECK(stored.size() == 49);
-    CHECK(DecodeSavedGame(stored).refusal == Refusal::None);
+    SavedGame bytes = Game({{10, 13, 26, 10}, {13, 26, 10, 26}, {0, 0, 9, 4}}, 30, 40);
+    bytes.clock = 0x0A0D, bytes.currentTurn = 1, bytes.scrollX = 10, bytes.visibleCols = 20;
+    SavedGame wonTakenBack = HumanWins(),
+              allTakenBack = Game({{10, 10, 9, 9}, {11, 11, 12, 12}, {13, 13, 14, 14}});
+    wonTakenBack.currentTurn = 3, allTakenBack.currentTurn = -1;
+    SavedGame corner = Game({}, 100, 100);
+    corner.scrollX = 99, corner.visibleCols = 1, corner.scrollY = 4, corner.visibleRows = 96;
 
-    SavedGame won = HumanWins();
-    CHECK(DecodeSavedGame(Stored(won)).refusal == Refusal::None);
-    won.currentTurn = 3;  // the winning move taken back
-    CHECK(DecodeSavedGame(Stored(won)).refusal == Refusal::None);
-
-    SavedGame undone = Game({{10, 10, 9, 9}, {11, 11, 12, 12}, {1, 1, 2, 2}});
-    undone.currentTurn = -1;
-    const LoadResult back = DecodeSavedGame(Stored(undone));
-    REQUIRE(back.refusal == Refusal::None);
-    CHECK(back.game == undone);
-
-    // Bytes after the announced record are not part of the game.
-    Bytes longer = Stored(undone);
-    longer.push_back(0x42);
+    for (const SavedGame& g : {Game({}), bytes, Game({{9, 4, 0, 0}}, 10, 5), HumanWins(), wonTakenBack,
+             allTakenBack, ComputerWins(), FullBoard(), corner}) {
+        const LoadResult back = DecodeSavedGame(Stored(g));
+        INFO(g.width << " x " << g.height << ", " << g.lastTurn + 1 << " turns: " << back.reason);
+        CHECK(back.refusal == Refusal::None);
+        CHECK(back.game == g);
+    }
+    Bytes longer = Stored(Game({{10, 10, 9, 9}}));
+    longer.push_back(0x42);  // not part of the game
     CHECK(DecodeSavedGame(longer).refusal == Refusal::None);
 }
 
-TEST_CASE("magic and version: which message a foreign file gets")
-{
-    const Bytes good = Stored(Game({{10, 10, 9, 9}}));
-    Bytes lower = good;
-    lower[0] = 'h', lower[1] = 'r', lower[2] = 'a';
-    CHECK(RefusalOf(lower) == Refusal::NotSavedGame);
-    Bytes swapped = good;
-    std::swap(swapped[3], swapped[4]);
-    CHECK(RefusalOf(swapped) == Refusal::OtherVersion);
-    CHECK(RefusalOf({}) == Refusal::NotSavedGame);
-    CHECK(RefusalOf({'H', 'R'}) == Refusal::NotSavedGame);
-    CHECK(RefusalOf({'H', 'R', 'A'}) == Refusal::OtherVersion);
-    CHECK(RefusalOf({'H', 'R', 'A', 0x06}) == Refusal::OtherVersion);
-    CHECK(RefusalOf({'H', 'R', 'A', 0x06, 0x01}) == Refusal::NotSavedGame);
-}
-
-TEST_CASE("files that break a limit or hold an impossible game are refused as damaged")
+TEST_CASE("a foreign file gets the message for it, a cut one is damaged")
 {
     const Bytes good = Stored(Game({{10, 10, 9, 9}, {11, 11, 12, 12}}));
-    for (size_t cut = 5; cut < good.size(); ++cut) {
-        CAPTURE(cut);
-        CHECK(RefusalOf(Bytes(good.begin(), good.begin() + long(cut))) == Refusal::NotSavedGame);
-    }
-
-    auto refused = [](SavedGame g) {
-        const LoadResult r = DecodeSavedGame(Stored(g));
-        INFO("reason: " << r.reason);
-        return r.refusal == Refusal::NotSavedGame;
+    auto with = [&](size_t at, uint8_t a, uint8_t b) {
+        Bytes changed = good;
+        changed[at] = a, changed[at + 1] = b;
+        return changed;
     };
-    const SavedGame base = Game({{10, 10, 9, 9}, {11, 11, 12, 12}});
-    SavedGame g;
+    const std::vector<std::pair<Bytes, Refusal>> files = {{with(0, 'h', 'r'), Refusal::NotSavedGame},
+        {with(1, 'R', 'a'), Refusal::NotSavedGame}, {with(3, 0x01, 0x06), Refusal::OtherVersion},
+        {with(3, 0x06, 0x02), Refusal::OtherVersion}, {{}, Refusal::NotSavedGame},
+        {{'H', 'R'}, Refusal::NotSavedGame}, {{'H', 'R', 'A'}, Refusal::OtherVersion},
+        {{'H', 'R', 'A', 0x06}, Refusal::OtherVersion}};
+    for (const auto& [file, refusal] : files)
+        CHECK(DecodeSavedGame(file).refusal == refusal);
+    for (size_t cut = 5; cut < good.size(); ++cut)
+        CHECK(
+            DecodeSavedGame(Bytes(good.begin(), good.begin() + long(cut))).refusal == Refusal::NotSavedGame);
+}
 
-    g = base, g.width = 9, g.visibleCols = 9;
-    CHECK(refused(g));
-    g = base, g.width = 101;
-    CHECK(refused(g));
-    g = base, g.height = 4, g.visibleRows = 4;
-    CHECK(refused(g));
-    g = base, g.height = 101;
-    CHECK(refused(g));
-    g = base, g.currentTurn = -2;
-    CHECK(refused(g));
-    g = base, g.currentTurn = 2;
-    CHECK(refused(g));
-    g = base, g.visibleCols = 0;
-    CHECK(refused(g));
-    g = base, g.scrollX = 1;
-    CHECK(refused(g));
-    g = base, g.scrollY = 0xFFFFFFFF, g.visibleRows = 1;
-    CHECK(refused(g));
-    g = base, g.visibleRows = 21;
-    CHECK(refused(g));
-
-    // 10 x 5 holds 25 turns at most.
-    g = Game({}, 10, 5);
-    g.lastTurn = 25;
-    g.record.resize(26);
-    CHECK(refused(g));
-
-    g = base, g.record[1].replyX = 20;  // off the board
-    CHECK(refused(g));
-    g = base, g.record[1].humanY = 0xFFFFFFFF;
-    CHECK(refused(g));
-    g = base, g.record[1].replyX = 10, g.record[1].replyY = 10;  // on the human's stone
-    CHECK(refused(g));
-    g = base, g.record[0].replyX = 10, g.record[0].replyY = 10;  // on its own turn's move
-    CHECK(refused(g));
-    g = base, g.currentTurn = 0, g.record[1].humanX = 9, g.record[1].humanY = 9;  // a taken-back turn
-    CHECK(refused(g));
-    g = base, g.lastHasHuman = 0;
-    CHECK(refused(g));
-    g = base, g.lastHasReply = 0;  // the game went on, so the reply must be there
-    CHECK(refused(g));
-
-    g = HumanWins(), g.lastHasReply = 1, g.record[4].replyX = 0, g.record[4].replyY = 19;
-    CHECK(refused(g));  // a reply after the human's five
-    g = HumanWins(), g.lastHasReply = 1;
-    g.record.push_back({15, 15, 16, 16}), g.lastTurn = g.currentTurn = 5;
-    CHECK(refused(g));  // a turn after the game ended
+TEST_CASE("a file beyond a limit, or of a game this program could not have played, is damaged")
+{
+    const std::vector<std::function<void(SavedGame&)>> breaks = {
+        [](SavedGame& g) { g.width = g.visibleCols = 9; }, [](SavedGame& g) { g.width = 101; },
+        [](SavedGame& g) { g.height = g.visibleRows = 4; }, [](SavedGame& g) { g.height = 101; },
+        [](SavedGame& g) { g.currentTurn = -2; }, [](SavedGame& g) { g.currentTurn = 2; },
+        [](SavedGame& g) { g.visibleCols = 0; }, [](SavedGame& g) { g.scrollX = 1; },
+        [](SavedGame& g) { g.scrollX = 0xFFFFFFFF, g.visibleCols = 1; },
+        [](SavedGame& g) { g.visibleRows = 0; }, [](SavedGame& g) { g.visibleRows = 21; },
+        [](SavedGame& g) { g.scrollY = 0xFFFFFFFF, g.visibleRows = 1; },
+        [](SavedGame& g) { g.record[1].humanY = 20; }, [](SavedGame& g) { g.record[1].replyX = 30; },
+        [](SavedGame& g) { g.record[1].humanX = 1; },  // on its own earlier stone
+        [](SavedGame& g) { g.record[1].replyX = 2, g.record[1].replyY = 1; },  // on this turn's move
+        [](SavedGame& g) { g.currentTurn = 0, g.record[1].humanX = 0, g.record[1].humanY = 0; },
+        [](SavedGame& g) { g.lastHasHuman = 0; },
+        [](SavedGame& g) { g.lastHasReply = 0; },  // though the game went on
+        [](SavedGame& g) { g = HumanWins(), g.lastHasReply = 1, g.record[4].replyY = 19; },
+        [](SavedGame& g) {
+            g = ComputerWins(), g.record.push_back({15, 15, 0, 0}), g.lastTurn = 5, g.lastHasReply = 0;
+        }};
+    for (size_t i = 0; i < breaks.size(); ++i) {
+        SavedGame g = Game({{1, 1, 0, 0}, {2, 1, 3, 3}}, 30, 20);
+        breaks[i](g);
+        const LoadResult r = DecodeSavedGame(Stored(g));
+        INFO("case " << i << ": " << r.reason);
+        CHECK(r.refusal == Refusal::NotSavedGame);
+    }
 }

@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# The built brain on pipes: each answer comes at once (a lone CR ends a line),
+# ends as lines end on its platform; END, or the end of input after an
+# unfinished last line, ends it with 0. Usage: brain-session.sh CRLF|LF BRAIN...
+set -u
+[ "$1" = CRLF ] && cr=$'\r' || cr=""
+shift
+failures=0
+fail() { echo "FAIL: $1"; failures=$((failures + 1)); }
+ask() { # bytes to send (if any), the answer as an extended regular expression
+    [ -z "$1" ] || printf '%b' "$1" >&"${BRAIN[1]}"
+    local line="" re="^$2$cr\$"
+    IFS= read -r -t 60 line <&"${BRAIN[0]}" && [[ $line =~ $re ]] || fail "$(printf '%q answered %q' "$1" "$line")"
+}
+ends() { # what; the brain must exit by itself within a minute, with 0
+    for _ in $(seq 600); do kill -0 "$pid" 2>/dev/null && sleep 0.1; done
+    kill "$pid" 2>/dev/null
+    wait "$pid" || fail "$1"
+}
+
+coproc BRAIN { "$@"; }
+pid=$BRAIN_PID
+ask 'START 20\r\n' 'OK'
+ask 'BEGIN\r' '[0-9]+,[0-9]+'
+ask '\nTURN 10,10\n' '[0-9]+,[0-9]+'
+printf 'END\r\n' >&"${BRAIN[1]}"
+ends "END, with the input still open"
+
+coproc BRAIN { "$@"; }
+pid=$BRAIN_PID
+ask 'START 5\n' 'OK'
+printf 'TAKEBACK 0,0' >&"${BRAIN[1]}"
+eval "exec ${BRAIN[1]}>&-"
+ask '' 'ERROR TAKEBACK: square 0,0 is empty'
+ends "the end of input"
+[ "$failures" -eq 0 ]
