@@ -22,15 +22,15 @@ eval "$(xdotool getwindowgeometry --shell "$window")" # X, Y, WIDTH, HEIGHT
 top=$((Y + 70))                                       # below the caption, menu and buttons
 shot() { import -window root -crop "$((WIDTH - 8))x$((HEIGHT - 78))+$((X + 4))+$top" +repage "$1"; }
 green() { convert "$1" -fuzz 12% -fill white +opaque 'rgb(0,128,0)' -format '%@' info:; }
+text() { convert "$1" -colorspace gray -threshold 40% -negate -format '%[fx:mean > 0.001]' info:; }
 shot "$work/contents.png"
-# The links of the contents start one under another: the first at the top left of the green.
-IFS='x+' read -r _ _ gx gy <<<"$(green "$work/contents.png")"
+IFS='x+' read -r _ _ gx gy <<<"$(green "$work/contents.png")" # links start one under another
 [ -n "$gy" ] || fail "no link on the contents"
 xdotool mousemove $((X + 4 + gx + 4)) $((top + gy + 5)) click 1
 for _ in $(seq 20); do
     sleep 0.25
     shot "$work/topic.png"
-    [ "$(compare -metric AE "$work/contents.png" "$work/topic.png" null: 2>&1)" != 0 ] &&
-        { echo "the viewer showed '$title', and its first link led on"; exit 0; }
+    [ "$(compare -metric AE "$work/contents.png" "$work/topic.png" null: 2>&1)" != 0 ] && [ "$(text "$work/topic.png")" = 1 ] &&
+        [ "$(viewers | wc -l)" -eq 1 ] && { echo "the viewer showed '$title'; its first link led to a topic"; exit 0; }
 done
-fail "the first link of the contents led nowhere"
+fail "the first link of the contents led nowhere, to a blank page or to an error box"
