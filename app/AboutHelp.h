@@ -1,10 +1,22 @@
-// The About box and the help viewer.
+// The About box and the help.
 #pragma once
+
+#include "HelpChoice.h"
+
+#include <windows.h>
 
 #include <string>
 
 void CmdAbout();
+// Shows the help in the form this system can show (see ChooseHelpForm).
 void CmdHelp();
+// Tells the help viewer to quit at the end, where the help went to the viewer.
+void QuitHelp(HWND mainWindow);
+
+// Shows the help in the given form: quinterra.hlp in the help viewer, or
+// quinterra.html in the default browser, both looked for beside the program.
+// A missing file, or a browser that cannot be started, gets a message box.
+void ShowHelp(HWND owner, HelpForm form);
 
 // The text of the About box: eleven lines, each ended by a bare CR.
 const wchar_t* AboutText();

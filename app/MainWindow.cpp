@@ -57,7 +57,7 @@ void OnDestroy(HWND window)
 {
     PostQuitMessage(0);
     DestroyBoard();
-    WinHelpA(window, HelpFilePath().c_str(), HELP_QUIT, 0);
+    QuitHelp(window);
     KillTimer(window, shell.timerId);
 }
 

@@ -1,9 +1,12 @@
 # The release bundle, built by the "package" target: one ZIP holding the game,
-# its help file, the brain program, the README and the licence. The game needs
-# nothing else, so the folder it unpacks to is ready to play.
+# its help in both forms (.hlp for the help viewer, .html for a browser), the
+# brain program, the README and the licence. The game needs nothing else, so
+# the folder it unpacks to is ready to play. The programs go in stripped of
+# their debug information.
 install(TARGETS quinterra pbrain-quinterra RUNTIME DESTINATION .)
 install(FILES
     "${CMAKE_BINARY_DIR}/app/quinterra.hlp"
+    "${CMAKE_BINARY_DIR}/app/quinterra.html"
     "${CMAKE_SOURCE_DIR}/README.md"
     "${CMAKE_SOURCE_DIR}/LICENSE"
     DESTINATION .)

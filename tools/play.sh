@@ -7,9 +7,13 @@ cd "$root"
 bash tools/setup.sh
 
 build="$root/build/windows"
-cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
-    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUINTERRA_WERROR=ON >/dev/null
-cmake --build "$build" --target quinterra
+# The toolchain is read only when the tree is first configured; named again,
+# CMake warns that it went unused.
+if [ ! -f "$build/CMakeCache.txt" ]; then
+    cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
+        -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUINTERRA_WERROR=ON >/dev/null
+fi
+cmake --build "$build" --target quinterra quinterra_help
 
 export WINEPREFIX="$build/playprefix"
 export WINEDEBUG=-all

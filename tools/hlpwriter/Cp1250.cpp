@@ -111,4 +111,28 @@ bool EncodeCp1250(std::string_view utf8, std::string& out, std::string& error)
     return true;
 }
 
+std::string DecodeCp1250(std::string_view cp1250)
+{
+    std::string out;
+    for (const char byte : cp1250) {
+        const auto b = static_cast<unsigned char>(byte);
+        char32_t c = b < 0x80 ? b : U'\uFFFD';
+        for (const Mapping& m : kTable) {
+            if (m.byte == b)
+                c = m.codePoint;
+        }
+        if (c < 0x80) {
+            out += static_cast<char>(c);
+        } else if (c < 0x800) {
+            out += static_cast<char>(0xC0 | (c >> 6));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            out += static_cast<char>(0xE0 | (c >> 12));
+            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    return out;
+}
+
 }  // namespace hlp

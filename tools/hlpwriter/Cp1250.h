@@ -12,4 +12,7 @@ namespace hlp {
 // (or the malformed byte); `out` is then incomplete.
 bool EncodeCp1250(std::string_view utf8, std::string& out, std::string& error);
 
+// Converts text that EncodeCp1250 wrote back to UTF-8.
+std::string DecodeCp1250(std::string_view cp1250);
+
 }  // namespace hlp

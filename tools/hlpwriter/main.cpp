@@ -1,6 +1,8 @@
-// hlpwriter SOURCE OUTPUT: writes the help file OUTPUT from the text source.
+// hlpwriter SOURCE OUTPUT: writes the help file OUTPUT from the text source,
+// a .hlp file for the help viewer or, when OUTPUT ends in .html, a web page.
 #include "HelpSource.h"
 #include "HelpWriter.h"
+#include "HtmlWriter.h"
 
 #include <cstdio>
 #include <exception>
@@ -11,7 +13,7 @@
 int main(int argc, char** argv)
 {
     if (argc != 3) {
-        std::cerr << "usage: hlpwriter SOURCE.txt OUTPUT.hlp\n";
+        std::cerr << "usage: hlpwriter SOURCE.txt OUTPUT.hlp|OUTPUT.html\n";
         return 2;
     }
     const std::string sourcePath = argv[1];
@@ -32,13 +34,19 @@ int main(int argc, char** argv)
         return 1;
 
     try {
-        const std::vector<std::uint8_t> bytes = hlp::WriteHelpFile(parsed.document);
+        const bool html = outputPath.size() > 5 && outputPath.substr(outputPath.size() - 5) == ".html";
+        std::string bytes;
+        if (html) {
+            bytes = hlp::WriteHelpHtml(parsed.document);
+        } else {
+            const std::vector<std::uint8_t> file = hlp::WriteHelpFile(parsed.document);
+            bytes.assign(file.begin(), file.end());
+        }
         // Write beside the target and rename, so a failed run leaves no half file.
         const std::string temporary = outputPath + ".tmp";
         {
             std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-            out.write(
-                reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+            out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
             if (!out.flush()) {
                 std::cerr << temporary << ": cannot be written\n";
                 return 1;

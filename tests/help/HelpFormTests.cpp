@@ -1,0 +1,54 @@
+// The help in each form under Wine: a missing file is reported in Czech, and
+// the browser form hands the HTML page beside the program to the browser.
+#include "AboutHelp.h"
+#include "DialogScript.h"
+
+#include <doctest/doctest.h>
+
+#include <fstream>
+
+namespace {
+
+std::wstring BesideTest(const wchar_t* name)
+{
+    wchar_t self[MAX_PATH] = {};
+    REQUIRE(GetModuleFileNameW(nullptr, self, MAX_PATH) > 0);
+    const std::wstring path = self;
+    return path.substr(0, path.find_last_of(L'\\') + 1) + name;
+}
+
+}  // namespace
+
+TEST_CASE("A missing help file gets a Czech box in either form; the browser opens quinterra.html beside us")
+{
+    for (const auto& [form, file] :
+        {std::pair {HelpForm::Viewer, L"quinterra.hlp"}, {HelpForm::Browser, L"quinterra.html"}}) {
+        DialogScript script({DialogScript::Press(IDOK)});
+        ShowHelp(nullptr, form);
+        REQUIRE(script.seen().size() == 1);
+        CHECK(script.seen()[0].caption == L"Nápověda");
+        CHECK(script.seen()[0].text.find(L"Soubor nápovědy nebyl nalezen:\r" + BesideTest(file)) == 0);
+    }
+    const std::wstring page = BesideTest(L"quinterra.html"), opened = BesideTest(L"opened.txt");
+    std::ofstream(page.c_str()) << "<!DOCTYPE html>\n";
+    DeleteFileW(opened.c_str());
+    // .html opens as on Windows (Wine's HTML engine is left out), in a host program noting the address.
+    const wchar_t classes[] = L"Software\\Classes\\.html", wine[] = L"Software\\Wine\\WineBrowser";
+    REQUIRE(!RegSetKeyValueW(HKEY_LOCAL_MACHINE, classes, nullptr, REG_SZ, L"htmlfile", sizeof L"htmlfile"));
+    REQUIRE(!RegSetKeyValueW(
+        HKEY_CURRENT_USER, wine, L"Browsers", REG_SZ, L"" QUINTERRA_BROWSER, sizeof L"" QUINTERRA_BROWSER));
+    {
+        DialogScript none({});  // a message box would time the script out
+        ShowHelp(nullptr, HelpForm::Browser);
+        CHECK_FALSE(none.timedOut());
+    }
+    std::string url;
+    for (int i = 0; i < 100 && url.empty(); ++i) {
+        Sleep(100);
+        std::getline(std::ifstream(opened.c_str()), url);
+    }
+    RegDeleteKeyW(HKEY_LOCAL_MACHINE, classes);
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, wine, L"Browsers");
+    DeleteFileW(page.c_str());
+    CHECK(url == "file://" QUINTERRA_TEST_DIR "/quinterra.html");
+}
