@@ -3,10 +3,10 @@
 // these, and apply what comes back, so every rule here is tested natively.
 #pragma once
 
+#include "PixelSquares.h"
+
 #include <cstdint>
 
-// One board square on screen: 16 pixels and a 1-pixel grid line.
-constexpr int SquarePixels = 17;
 // Toolbar (32) + status panel (20) + the board view's outer line (1).
 constexpr int PanelsHeight = 53;
 

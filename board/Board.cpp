@@ -2,6 +2,8 @@
 // it keeps in step, and the mapping of view pixels to squares.
 #include "Board.h"
 
+#include "PixelSquares.h"
+
 #include <new>
 
 CBoard::CBoard(HWND view, uint32_t w, uint32_t h)
@@ -55,8 +57,8 @@ void CBoard::FreeRecord()
 
 void CBoard::CellFromPoint(int px, int py, uint32_t& column, uint32_t& row) const
 {
-    column = (px > 0 ? uint32_t(px - 1) / 17 : 0) + scrollX;
-    row = (py > 0 ? uint32_t(py - 1) / 17 : 0) + scrollY;
+    column = CellAtPixel(px, scrollX);
+    row = CellAtPixel(py, scrollY);
 }
 
 void CBoard::EnableCommand(UINT id, bool enabled)

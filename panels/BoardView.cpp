@@ -2,6 +2,7 @@
 
 #include "Commands.h"
 #include "GdiOwners.h"
+#include "PixelSquares.h"
 #include "Scrolling.h"
 #include "Shell.h"
 #include "StatusPanel.h"
@@ -67,8 +68,8 @@ void OnMouseMove(int x, int y)
 {
     if (!shell.board)
         return;
-    shell.pointerSquare.col = x / 17 + int32_t(shell.board->scrollX) + 1;
-    shell.pointerSquare.row = y / 17 + int32_t(shell.board->scrollY) + 1;
+    shell.pointerSquare.col = PointerSquareAt(x, shell.board->scrollX);
+    shell.pointerSquare.row = PointerSquareAt(y, shell.board->scrollY);
     DrawCoordinates();
 }
 

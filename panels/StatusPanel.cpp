@@ -3,6 +3,7 @@
 #include "GameClock.h"
 #include "GdiOwners.h"
 #include "Shell.h"
+#include "StatusTexts.h"
 #include "Toolbar.h"
 
 #include <algorithm>
@@ -133,10 +134,8 @@ void DrawMoveCounter()
 {
     if (!shell.board)
         return;
-    // Turn numbers stay far below the limits of int: at most one per two squares.
-    wchar_t text[32];
-    swprintf(text, 32, L"%i/%i", int(shell.board->currentTurn + 1), int(shell.board->lastTurn + 1));
-    DrawField({Place::Left, L"888/888", nullptr}, text);
+    StatusText counter = MoveCounterText(shell.board->currentTurn, shell.board->lastTurn);
+    DrawField({Place::Left, L"888/888", nullptr}, counter.text);
 }
 
 void DrawCoordinates()
@@ -146,18 +145,9 @@ void DrawCoordinates()
         DrawField(field, nullptr);
         return;
     }
-    int col = shell.pointerSquare.col;
-    int row = shell.pointerSquare.row;
-    // The view's last pixel column and row (the closing frame line) and,
-    // while the window is being sized, a strip past the last square give
-    // numbers beyond the board: they belong to the last square.
-    if (shell.board) {
-        col = std::min(col, int(shell.board->width));
-        row = std::min(row, int(shell.board->height));
-    }
-    wchar_t text[32];
-    swprintf(text, 32, L"[%i,%i]", col, row);
-    DrawField(field, text);
+    StatusText square = CoordinatesText(shell.pointerSquare.col, shell.pointerSquare.row,
+        shell.board ? shell.board->width : UINT32_MAX, shell.board ? shell.board->height : UINT32_MAX);
+    DrawField(field, square.text);
 }
 
 void DrawClock()

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "Board.h"  // with the GDI owners GdiPen, GdiBitmap, WindowDC, MemoryDC
+#include "ToolbarRule.h"
 
 #include <windows.h>
 
@@ -109,12 +110,6 @@ struct ToolbarPanel {
 extern ToolbarPanel toolbarPanel;
 
 LRESULT CALLBACK ToolbarProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-
-// Whether the New game, Undo, Redo and Hint buttons apply to the game now.
-struct ButtonStates {
-    bool newGame, undo, redo, hint;
-};
-ButtonStates ButtonStatesFor(int32_t state, int32_t currentTurn, int32_t lastTurn, bool hasFileName);
 
 // Sets the buttons' enabled states from the game; called after every change.
 void UpdateToolbar();

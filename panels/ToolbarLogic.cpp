@@ -2,8 +2,6 @@
 // step reports the looks it changed, and Toolbar.cpp puts them on screen.
 #include "Toolbar.h"
 
-#include "Engine.h"
-
 CToolbar::Hit CToolbar::HitTest(int x, int y) const
 {
     if (y < ButtonTop || y > ButtonBottom)
@@ -93,14 +91,4 @@ CToolbar::Redraws CToolbar::HoverChecked(bool inside, int x, int y)
     hot = nullptr;
     hotX = -1;
     return redraws;
-}
-
-ButtonStates ButtonStatesFor(int32_t state, int32_t currentTurn, int32_t lastTurn, bool hasFileName)
-{
-    ButtonStates s {};
-    s.newGame = state != NotStarted || hasFileName;
-    s.undo = currentTurn >= 0;
-    s.redo = currentTurn < lastTurn;
-    s.hint = state == NotStarted || state == InPlay;
-    return s;
 }

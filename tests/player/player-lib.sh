@@ -1,85 +1,74 @@
-# Sourced by the player tests: start quinterra.exe on a build tree's test
-# display, find its window once it is fitted to its 20 x 20 squares, and look
-# at squares on screenshots. Each test sets `set -euo pipefail` itself.
-#
-# After `player_start BUILD_DIR EXE`: $build, $work (a temporary folder, gone
-# at exit), $game (the game's process, killed at exit) and DISPLAY are set.
-# After `player_window`: $window, $client_x, $client_y (the main window's client
-# area on the screen), $board_x, $board_y (the board view's).
-
-player_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
-
-player_finish() {
-    if [ -n "${game:-}" ]; then
-        kill "$game" 2>/dev/null || true
-        wait "$game" 2>/dev/null || true
-    fi
-    rm -rf "${work:-/nonexistent}"
+# Sourced by the player tests with their arguments BUILD_DIR QUINTERRA_EXE:
+# starts the game on the build tree's test display from a temporary folder
+# ($work, gone at exit, as is the game), and looks at the screen as a player.
+set -euo pipefail
+build=$(cd "$1" && pwd)
+exe=$(cd "$(dirname "$2")" && pwd)/$(basename "$2")
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+[ -s "$build/xvfb.display" ] || { echo "no test display; run through ctest (fixture wine_up)" >&2; exit 1; }
+export DISPLAY=":$(cat "$build/xvfb.display")"
+work=$(mktemp -d)
+game=""
+finish() {
+    [ -n "$game" ] && { kill "$game" 2>/dev/null || true; wait "$game" 2>/dev/null || true; }
+    # A help viewer that the game left behind must not confuse the next test.
+    for w in $(xdotool search --classname winhlp32 2>/dev/null); do
+        kill "$(xdotool getwindowpid "$w" 2>/dev/null)" 2>/dev/null || true
+    done
+    rm -rf "$work"
 }
+trap finish EXIT
+fail() {
+    echo "FAIL: $*" >&2
+    cp "$work/screen.ppm" "$build/$(basename "$0" .sh)-failure.ppm" 2>/dev/null || true
+    exit 1
+}
+# Runs a command until it succeeds, for up to 20 s: the machine may be busy.
+retry() {
+    for _ in $(seq 80); do "$@" && return 0 || sleep 0.25; done
+    return 1
+}
+# Prints the id of a visible window whose title matches.
+window_named() { retry visible "$1"; }
+visible() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 | grep .; }
+# Runs a check on fresh screenshots.
+wait_for() { retry seen "$@"; }
+seen() { screenshot && "$@"; }
 
-player_start() {
-    build=$(cd "$1" && pwd)
-    local exe=$2
-    [ -s "$build/xvfb.display" ] || { echo "no test display; run through ctest (fixture wine_up)" >&2; exit 1; }
-    export DISPLAY=":$(cat "$build/xvfb.display")"
-    work=$(mktemp -d)
-    game=""
-    trap player_finish EXIT
-    "$player_root/tools/wine-run.sh" "$build" "$exe" </dev/null >"$work/game.log" 2>&1 &
+# Starts the game and waits until its window is fitted to 20 x 20 squares
+# (it is created a pixel larger and fitted when shown). Then X and Y are its
+# place on the screen, client_x and client_y the client area's in it.
+start_game() {
+    (cd "$work" && exec "$root/tools/wine-run.sh" "$build" "$exe" </dev/null >"$work/game.log" 2>&1) &
     game=$!
-}
-
-# Prints the id of a visible window whose title matches, waiting up to 10 s.
-window_named() {
-    local id=""
-    for _ in $(seq 100); do
-        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 || true)
-        [ -n "$id" ] && { echo "$id"; return 0; }
-        sleep 0.1
-    done
-    return 1
-}
-
-player_window() {
-    window=$(window_named '^Quinterra \[20x20\]$') || { echo "FAIL: the game window did not appear" >&2; exit 1; }
-    # The client area holds 20 x 20 squares: 17*20 + 17 + 1 wide, 17*20 + 17 +
-    # 53 high. The window is created a pixel larger and fitted when shown:
-    # wait for the fitted size, a frame as wide on the left as on the right.
-    local client_w=$((17 * 20 + 17 + 1)) client_h=$((17 * 20 + 17 + 53))
-    for _ in $(seq 50); do
+    window=$(window_named '^Quinterra \[20x20\]$') || fail "the game window did not appear"
+    # Squares, the view's outer line and a scroll bar; toolbar and status panel.
+    client_w=$((17 * 20 + 1 + 17)) client_h=$((32 + 17 * 20 + 1 + 17 + 20))
+    fitted() {
         eval "$(xdotool getwindowgeometry --shell "$window")"
-        [ $(((WIDTH - client_w) % 2)) -eq 0 ] && break
-        sleep 0.1
-    done
-    local border=$(((WIDTH - client_w) / 2))
-    client_x=$((X + border))
-    client_y=$((Y + HEIGHT - border - client_h))
-    board_x=$client_x
-    board_y=$((client_y + 32))
+        [ $(((WIDTH - client_w) % 2)) -eq 0 ]
+    }
+    retry fitted || fail "the game window was not fitted to its squares"
+    client_x=$(((WIDTH - client_w) / 2))
+    client_y=$((HEIGHT - client_x - client_h))
 }
 
-screenshot() { import -window root "$work/screen.png"; }
-
-# The colours in a rectangle W H X Y of the screen, one "count r,g,b" a line.
+# The game window as it is on the screen now.
+screenshot() { import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$work/screen.ppm"; }
+# The colours in a rectangle W H X Y of the client area, one "count: (r,g,b) ..." a line.
 colours_at() {
-    convert "$work/screen.png" -crop "$1x$2+$3+$4" +repage \
-        -depth 8 -format %c histogram:info:- | sed -E 's/^ *([0-9]+): \(([0-9]+),([0-9]+),([0-9]+).*/\1 \2,\3,\4/'
+    convert "$work/screen.ppm" -crop "$1x$2+$((client_x + $3))+$((client_y + $4))" +repage \
+        -depth 8 -format %c histogram:info:-
 }
-# The colours in the 15 x 15 interior of board square (column, row).
-colours() { colours_at 15 15 $((board_x + 17 * $1 + 2)) $((board_y + 17 * $2 + 2)); }
-has() { grep -q " $2\$" <<<"$1"; }
-cross_at() { local s; s=$(colours "$1" "$2"); has "$s" "192,0,0" && ! has "$s" "0,0,192"; }
-circle_at() { local s; s=$(colours "$1" "$2"); has "$s" "0,0,192" && ! has "$s" "192,0,0"; }
-grey_at() { [ "$(colours "$1" "$2")" = "225 192,192,192" ]; }
-# Clicks the middle of board square (column, row).
-click_square() { xdotool mousemove $((board_x + 17 * $1 + 9)) $((board_y + 17 * $2 + 9)) click 1; }
-
-# Runs a check on fresh screenshots for up to ten seconds: the machine may be busy.
-wait_for() {
-    for _ in $(seq 40); do
-        screenshot
-        "$@" && return 0
-        sleep 0.25
-    done
-    return 1
-}
+# The 15 x 15 interior of board square (column, row): a red cross, a blue
+# circle, or nothing but grey.
+square() { colours_at 15 15 $((17 * $1 + 2)) $((32 + 17 * $2 + 2)); }
+cross_at() { local s; s=$(square "$1" "$2"); [[ $s == *"(192,0,0)"* && $s != *"(0,0,192)"* ]]; }
+circle_at() { local s; s=$(square "$1" "$2"); [[ $s == *"(0,0,192)"* && $s != *"(192,0,0)"* ]]; }
+grey_at() { local s; s=$(square "$1" "$2"); [[ $s == *"225: (192,192,192)"* && $s != *$'\n'* ]]; }
+# Moves the pointer to a point of the client area; xdotool commands may follow.
+point() { xdotool mousemove $((X + client_x + $1)) $((Y + client_y + $2)) "${@:3}"; }
+click_square() { point $((17 * $1 + 9)) $((32 + 17 * $2 + 9)) click 1; }
+# A click on the status strip gives the game the keyboard focus (there is no
+# window manager to do it) and plays no move; then the keys.
+keys() { point 100 $((client_h - 10)) click 1 sleep 0.2 key --clearmodifiers "$@"; }

@@ -1,0 +1,96 @@
+#include "Fitting.h"
+
+#include <doctest/doctest.h>
+
+// What Wine reports for an overlapped window with a menu and 17-pixel bars.
+const FrameMetrics wine {8, 46, 17, 17};
+
+// The outer size for c x r squares: the view's 17c + 1 and a scroll bar, in
+// the frame; toolbar, view, bar and status panel one above the other. 20 x 20
+// squares make the 366 x 456 window measured on the test display.
+static PixelSize Outer(int c, int r)
+{
+    return {17 * c + 1 + 17 + 8, 32 + 17 * r + 1 + 17 + 20 + 46};
+}
+
+TEST_CASE("a dragged frame snaps to whole squares within the limits, and the view follows")
+{
+    // The window shows prev squares of a board, scrolled to (sx, sy); the
+    // dragged edges move by dx and dy pixels (outwards when positive).
+    struct Case {
+        int edge, dx, dy, prevC, prevR;
+        uint32_t sx, sy, boardW, boardH;
+        int cols, rows;
+        uint32_t scrollX, scrollY;
+    } cases[] = {
+        {EdgeRight, 15, 0, 20, 20, 0, 0, 100, 100, 20, 20, 0, 0},  // 15 pixels are not a square yet
+        {EdgeRight, 16, 0, 20, 20, 0, 0, 100, 100, 21, 20, 0, 0},
+        {EdgeRight, -1, 0, 20, 20, 0, 0, 100, 100, 20, 20, 0, 0},
+        {EdgeRight, -2, 0, 20, 20, 0, 0, 100, 100, 19, 20, 0, 0},
+        {EdgeBottom, 0, 16, 20, 20, 0, 0, 100, 100, 20, 21, 0, 0},
+        {EdgeBottom, 0, -2, 20, 20, 0, 0, 100, 100, 20, 19, 0, 0},
+        {EdgeBottomRight, -1000, -1000, 20, 20, 0, 0, 100, 100, 10, 5, 0, 0},  // the least
+        {EdgeBottomRight, 9000, 9000, 20, 20, 0, 0, 100, 100, 100, 100, 0, 0},  // the most
+        {EdgeBottomRight, 1000, 1000, 20, 20, 0, 0, 20, 20, 20, 20, 0, 0},  // never more than the board
+        {EdgeBottomRight, 1000, 1000, 10, 5, 0, 0, 30, 12, 30, 12, 0, 0},
+        {EdgeLeft, 5 * 17, 0, 20, 20, 3, 0, 100, 100, 25, 20, 0, 0},  // shifted, not below 0
+        {EdgeLeft, -2 * 17, 0, 24, 18, 5, 7, 100, 100, 22, 18, 7, 7},  // shifted by what was taken
+        {EdgeTop, 0, -2 * 17, 24, 18, 5, 7, 100, 100, 24, 16, 5, 9},
+        {EdgeTopLeft, -3 * 17, -17, 24, 18, 5, 7, 100, 100, 21, 17, 8, 8},
+        {EdgeTopRight, -3 * 17, -17, 24, 18, 5, 7, 100, 100, 21, 17, 5, 8},
+        {EdgeBottomLeft, -3 * 17, -17, 24, 18, 5, 7, 100, 100, 21, 17, 8, 7},
+        {EdgeRight, 5 * 17, 0, 20, 20, 80, 0, 100, 100, 25, 20, 75, 0},  // clamped at the far edge
+        {EdgeBottom, 0, 5 * 17, 20, 20, 0, 80, 100, 100, 20, 25, 0, 75},
+        {EdgeTopRight, 2 * 17, 2 * 17, 20, 20, 79, 10, 100, 100, 22, 22, 78, 8},
+        {EdgeBottomLeft, 2 * 17, 2 * 17, 20, 20, 10, 79, 100, 100, 22, 22, 8, 78},
+        {EdgeLeft, 0, 0, 25, 20, 10, 0, 30, 100, 25, 20, 5, 0},  // a narrower board than the view
+    };
+    for (const Case& c : cases) {
+        INFO("edge ", c.edge, " moved by ", c.dx, ", ", c.dy);
+        const PixelSize before = Outer(c.prevC, c.prevR);
+        const DragRect fitted {300, 200, 300 + before.width, 200 + before.height};
+        bool left = c.edge == EdgeLeft || c.edge == EdgeTopLeft || c.edge == EdgeBottomLeft;
+        bool top = c.edge == EdgeTop || c.edge == EdgeTopLeft || c.edge == EdgeTopRight;
+        DragRect drag = fitted;
+        if (c.edge != EdgeTop && c.edge != EdgeBottom)
+            (left ? drag.left : drag.right) += left ? -c.dx : c.dx;
+        if (c.edge != EdgeLeft && c.edge != EdgeRight)
+            (top ? drag.top : drag.bottom) += top ? -c.dy : c.dy;
+
+        SnapResult s = SnapDrag(c.edge, drag, {c.prevC, c.prevR}, c.sx, c.sy, c.boardW, c.boardH, wine);
+        CHECK(s.fit.cols == c.cols);
+        CHECK(s.fit.rows == c.rows);
+        CHECK(s.scrollX == c.scrollX);
+        CHECK(s.scrollY == c.scrollY);
+        CHECK(s.changed == (c.cols != c.prevC || c.rows != c.prevR));
+        // The dragged edges move to the snapped size; the opposite ones stay.
+        const PixelSize after = Outer(c.cols, c.rows);
+        CHECK(drag.right - drag.left == after.width);
+        CHECK(drag.bottom - drag.top == after.height);
+        CHECK((left ? drag.right : drag.left) == (left ? fitted.right : fitted.left));
+        CHECK((top ? drag.bottom : drag.top) == (top ? fitted.bottom : fitted.top));
+    }
+}
+
+TEST_CASE("maximising gives at most 40 x 20 squares of the board, centred on the desktop")
+{
+    struct Case {
+        bool haveBoard;
+        uint32_t boardW, boardH;
+        PixelSize desktop;
+        int cols, rows, x, y;
+    } cases[] = {
+        {true, 100, 100, {1280, 1024}, 40, 20, 287, 284}, {true, 30, 10, {1280, 1024}, 30, 10, 372, 369},
+        {true, 41, 21, {1280, 1024}, 40, 20, 287, 284},
+        {false, 0, 0, {1280, 1024}, 20, 20, 457, 284},  // asked before the board exists
+        {true, 100, 100, {500, 300}, 40, 20, -102, -77},  // truncated toward zero
+    };
+    for (const Case& c : cases) {
+        CAPTURE(c.boardW);
+        Placement p = MaximisedPlacement(c.haveBoard, c.boardW, c.boardH, c.desktop, wine);
+        CHECK(p.size.width == Outer(c.cols, c.rows).width);
+        CHECK(p.size.height == Outer(c.cols, c.rows).height);
+        CHECK(p.position.x == c.x);
+        CHECK(p.position.y == c.y);
+    }
+}

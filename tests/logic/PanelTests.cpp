@@ -1,0 +1,140 @@
+#include "Engine.h"
+#include "GameClock.h"
+#include "PixelSquares.h"
+#include "Scrolling.h"
+#include "StatusTexts.h"
+#include "ToolbarRule.h"
+
+#include <doctest/doctest.h>
+
+#include <limits>
+#include <string>
+
+const int32_t most = std::numeric_limits<int32_t>::max();
+
+TEST_CASE("scroll requests move the origin within the board, repainting only what moved")
+{
+    struct Case {
+        int request, thumb;
+        uint32_t origin, visible, size, expected;
+        bool repaint;
+    } cases[] = {
+        {ScrollLineUp, 0, 5, 20, 100, 4, true},
+        {ScrollLineUp, 0, 0, 20, 100, 0, false},
+        {ScrollLineDown, 0, 79, 20, 100, 80, true},
+        {ScrollLineDown, 0, 80, 20, 100, 80, false},  // at the far edge
+        {ScrollPageUp, 0, 25, 20, 100, 5, true},
+        {ScrollPageUp, 0, 19, 20, 100, 0, true},
+        {ScrollPageDown, 0, 60, 20, 100, 80, true},
+        {ScrollPageDown, 0, 61, 20, 100, 80, true},  // lands exactly on size - visible
+        {ScrollThumbTrack, 37, 0, 20, 100, 37, true},
+        {ScrollThumbPosition, 80, 0, 20, 100, 80, true},
+        {ScrollThumbPosition, 95, 0, 20, 100, 80, true},  // only a forged message goes past the board
+        {ScrollThumbTrack, -3, 10, 20, 100, 0, true},
+        {ScrollTop, 0, 42, 20, 100, 0, true},
+        {ScrollBottom, 0, 42, 20, 100, 80, true},
+        {ScrollEnd, 0, 42, 20, 100, 42, false},
+        {ScrollLineDown, 0, 0, 20, 20, 0, false},  // a board shown whole never scrolls
+        {ScrollPageDown, 0, 0, 20, 20, 0, true},
+    };
+    for (const Case& c : cases) {
+        INFO("request ", c.request, " at ", c.origin);
+        ScrollStep step = ScrollAxis(c.request, c.thumb, c.origin, c.visible, c.size);
+        CHECK(step.origin == c.expected);
+        CHECK(step.repaint == c.repaint);
+    }
+}
+
+TEST_CASE("a view pixel names the square a click plays and the square the pointer shows")
+{
+    // Clicks count each grid line to the square before it, the pointer to
+    // the one after; the outer line at 0 is the first shown square's.
+    struct Case {
+        int pixel;
+        uint32_t origin, cell;
+        int32_t pointer;
+    } cases[] = {
+        {0, 0, 0, 1}, {1, 0, 0, 1}, {16, 0, 0, 1}, {17, 0, 0, 2}, {18, 0, 1, 2}, {35, 0, 2, 3}, {0, 3, 3, 4},
+        {170, 3, 12, 14}, {340, 80, 99, 101},  // the closing line of a 20-square view
+    };
+    for (const Case& c : cases) {
+        INFO("pixel ", c.pixel, " from ", c.origin);
+        CHECK(CellAtPixel(c.pixel, c.origin) == c.cell);
+        CHECK(PointerSquareAt(c.pixel, c.origin) == c.pointer);
+    }
+}
+
+TEST_CASE("the status panel's texts")
+{
+    auto clock = [](int32_t ticks) {
+        wchar_t text[ClockTextRoom];
+        FormatClock(ticks, text);
+        return std::wstring(text);
+    };
+    const struct {
+        std::wstring shown;
+        std::string expected;
+    } cases[] = {
+        {clock(0), "00:00:00"},
+        {clock(245), "00:02:02"},
+        {clock(7199), "00:59:59"},
+        {clock(7200), "01:00:00"},
+        {clock(100 * 7200 + 3599 * 2), "100:59:59"},  // hours have no bound
+        {clock(most), "298261:37:03"},
+        {clock(-245), "-00:02:02"},  // only a saved game brings a negative count
+        {clock(std::numeric_limits<int32_t>::min()), "-298261:37:04"},
+        {MoveCounterText(-1, -1).text, "0/0"},
+        {MoveCounterText(0, 2).text, "1/3"},
+        {MoveCounterText(-1, 2).text, "0/3"},
+        {CoordinatesText(20, 7, 20, 20).text, "[20,7]"},
+        {CoordinatesText(21, 21, 20, 20).text, "[20,20]"},  // the closing frame line
+        {CoordinatesText(9, 31, 40, 30).text, "[9,30]"},
+    };
+    for (const auto& c : cases)
+        CHECK(std::string(c.shown.begin(), c.shown.end()) == c.expected);  // printable when it fails
+}
+
+TEST_CASE("the clock counts a tick only while a game is in play in the active window, and never wraps")
+{
+    const struct {
+        int32_t ticks, state;
+        bool active;
+        int32_t expected;
+    } cases[] = {
+        {0, InPlay, true, 1},
+        {-5, InPlay, true, -4},
+        {7, InPlay, false, 7},
+        {7, NotStarted, true, 7},
+        {7, Won, true, 7},
+        {7, BoardFull, true, 7},
+        {most - 1, InPlay, true, most},
+        {most, InPlay, true, most},
+    };
+    for (const auto& c : cases) {
+        INFO(c.ticks, " ticks, state ", c.state);
+        CHECK(AdvanceClock(c.ticks, c.state, c.active) == c.expected);
+    }
+}
+
+TEST_CASE("the toolbar's game buttons follow the game and the file name")
+{
+    const struct {
+        int32_t state, current, last;
+        bool file;
+        const char* enabled;  // New game, Undo, Redo, Hint
+    } cases[] = {
+        {NotStarted, -1, -1, false, "---H"},
+        {NotStarted, -1, -1, true, "N--H"},
+        {InPlay, 0, 0, false, "NU-H"},
+        {InPlay, -1, 2, false, "N-RH"},
+        {InPlay, 1, 2, false, "NURH"},
+        {Won, 4, 4, false, "NU--"},
+        {BoardFull, 24, 24, true, "NU--"},
+    };
+    for (const auto& c : cases) {
+        INFO("state ", c.state, ", turn ", c.current, " of ", c.last, c.file ? ", with a file" : "");
+        ButtonStates s = ButtonStatesFor(c.state, c.current, c.last, c.file);
+        std::string on {s.newGame ? 'N' : '-', s.undo ? 'U' : '-', s.redo ? 'R' : '-', s.hint ? 'H' : '-'};
+        CHECK(on == c.enabled);
+    }
+}
