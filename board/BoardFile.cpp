@@ -66,15 +66,17 @@ std::wstring TemporaryPathFor(const std::wstring& path)
     return L"\\\\?\\" + full;
 }
 
-// Puts the complete temporary file in the target's place. An existing file is
-// replaced by the call that keeps its attributes; its old contents stay whole
-// if that fails. A new file is simply moved in.
+// Puts the complete temporary file in the target's place, with the attributes
+// the old file had (hidden, archive and the like). The rename replaces the old
+// file in one step: when it fails, the old file is still there and whole.
 bool PutInPlace(const std::wstring& temporary, const std::wstring& target)
 {
-    if (GetFileAttributesW(target.c_str()) == INVALID_FILE_ATTRIBUTES)
-        return MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH);
-    return ReplaceFileW(
-        target.c_str(), temporary.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr);
+    const DWORD kept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE
+        | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+    DWORD old = GetFileAttributesW(target.c_str());
+    if (old != INVALID_FILE_ATTRIBUTES && (old & kept))
+        SetFileAttributesW(temporary.c_str(), old & kept);
+    return MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
 }
 
 bool WriteWhole(const std::wstring& path, const std::vector<uint8_t>& bytes)
