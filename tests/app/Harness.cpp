@@ -1,18 +1,18 @@
 #include "Harness.h"
 
 #include "MainWindow.h"
+#include "resource.h"
 
 #include <doctest/doctest.h>
 
 #include <algorithm>
-#include <sstream>
+#include <fstream>
 
 namespace {
 
 // The one running script: its timer callback, inside a modal loop, can reach
 // the test only through here.
 struct Script {
-    UINT_PTR timer = 0;
     std::vector<Step> steps;
     size_t next = 0;
     std::vector<HWND> handled;
@@ -24,8 +24,7 @@ struct Script {
 // 20 ms ticks: ten seconds without a dialog that was due fail the script.
 const int TickLimit = 500;
 
-// A dialog or message box (#32770), or a pop-up menu (#32768).
-bool IsOpenDialog(HWND window)
+bool IsModal(HWND window)
 {
     wchar_t name[16] = {};
     GetClassNameW(window, name, 16);
@@ -33,49 +32,36 @@ bool IsOpenDialog(HWND window)
         && IsWindowEnabled(window);
 }
 
-BOOL CALLBACK FindNewDialog(HWND window, LPARAM found)
+BOOL CALLBACK FindNew(HWND window, LPARAM found)
 {
-    if (!IsOpenDialog(window)
-        || std::find(script.handled.begin(), script.handled.end(), window) != script.handled.end())
-        return TRUE;
-    *reinterpret_cast<HWND*>(found) = window;
-    return FALSE;
-}
-
-BOOL CALLBACK Cancel(HWND window, LPARAM)
-{
-    if (IsOpenDialog(window))
-        PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
-    return TRUE;
+    bool fresh = IsModal(window) && std::ranges::find(script.handled, window) == script.handled.end();
+    if (fresh)
+        *reinterpret_cast<HWND*>(found) = window;
+    return !fresh;
 }
 
 void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)
 {
+    // A window that opened another one is disabled meanwhile; enabled again,
+    // it is new to the next step.
+    std::erase_if(script.handled, [](HWND w) { return !IsWindowEnabled(w); });
+    HWND found = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), FindNew, reinterpret_cast<LPARAM>(&found));
+    const bool due = script.next < script.steps.size();
+    script.failed |= (found && !due) || (!found && due && ++script.idleTicks > TickLimit);
     if (script.failed) {
         EndMenu();
-        EnumThreadWindows(GetCurrentThreadId(), Cancel, 0);
-        return;
+        if (found)
+            PostMessageW(found, WM_COMMAND, IDCANCEL, 0);
+    } else if (found) {
+        script.idleTicks = 0;
+        script.handled.push_back(found);
+        wchar_t caption[256] = {}, text[1024] = {};
+        GetWindowTextW(found, caption, 256);
+        GetDlgItemTextW(found, 0xFFFF, text, 1024);
+        script.seen.push_back({caption, text});
+        script.steps[script.next++](found);
     }
-    // A dialog that opened another one is disabled meanwhile; enabled again,
-    // it is new to the next step.
-    std::erase_if(script.handled, [](HWND w) { return !IsWindow(w) || !IsWindowEnabled(w); });
-    HWND dialog = nullptr;
-    EnumThreadWindows(GetCurrentThreadId(), FindNewDialog, reinterpret_cast<LPARAM>(&dialog));
-    if (dialog && script.next == script.steps.size())
-        script.failed = true;
-    if (!dialog || script.failed) {
-        if (script.next < script.steps.size() && ++script.idleTicks > TickLimit)
-            script.failed = true;
-        return;
-    }
-    script.idleTicks = 0;
-    script.handled.push_back(dialog);
-    wchar_t caption[256] = {};
-    wchar_t text[1024] = {};
-    GetWindowTextW(dialog, caption, 256);
-    GetDlgItemTextW(dialog, 0xFFFF, text, 1024);
-    script.seen.push_back({caption, text});
-    script.steps[script.next++](dialog);
 }
 
 }  // namespace
@@ -126,9 +112,13 @@ void ClickSquare(uint32_t col, uint32_t row)
     ClickAt(17 * int(col - shell.board->scrollX) + 9, 17 * int(row - shell.board->scrollY) + 9);
 }
 
-bool Greyed(UINT id)
+std::string MenuText()
 {
-    return (GetMenuState(GetMenu(shell.mainWindow), id, MF_BYCOMMAND) & MF_GRAYED) != 0;
+    std::string s;
+    for (auto [id, name] :
+        {std::pair {IDM_NEW, "New"}, {IDM_UNDO, " Undo"}, {IDM_REDO, " Redo"}, {IDM_HINT, " Hint"}})
+        s += GetMenuState(GetMenu(shell.mainWindow), id, MF_BYCOMMAND) & MF_GRAYED ? "" : name;
+    return s.starts_with(' ') ? s.substr(1) : s;
 }
 
 std::wstring Title()
@@ -151,24 +141,15 @@ Step FileName(const std::wstring& path)
     };
 }
 
-Step ChooseFirstItem()
-{
-    // The menu's own loop reads the thread's keyboard messages.
-    return [](HWND menu) {
-        PostMessageW(menu, WM_KEYDOWN, VK_DOWN, 0);
-        PostMessageW(menu, WM_KEYDOWN, VK_RETURN, 0);
-    };
-}
-
 std::vector<Seen> Answering(std::vector<Step> steps, const std::function<void()>& action)
 {
-    script = Script {};
     const size_t expected = steps.size();
+    script = Script {};
     script.steps = std::move(steps);
-    script.timer = SetTimer(nullptr, 0, 20, Tick);
+    UINT_PTR timer = SetTimer(nullptr, 0, 20, Tick);
     action();
     Pump();
-    KillTimer(nullptr, script.timer);
+    KillTimer(nullptr, timer);
     CHECK_FALSE(script.failed);
     CHECK(script.seen.size() == expected);
     return script.seen;
@@ -201,72 +182,39 @@ Picture Snapshot(HWND window)
 
 std::string FirstDifference(const Picture& a, const Picture& b)
 {
-    std::ostringstream out;
     if (a.width != b.width || a.height != b.height)
-        out << "sizes " << a.width << "x" << a.height << " and " << b.width << "x" << b.height;
-    for (int y = 0; out.tellp() == 0 && y < a.height; ++y)
-        for (int x = 0; x < a.width; ++x)
-            if (a.At(x, y) != b.At(x, y)) {
-                out << "pixel (" << x << "," << y << "): " << std::hex << a.At(x, y) << " and " << b.At(x, y);
-                break;
-            }
-    return out.str();
+        return "sizes differ";
+    for (size_t i = 0; i < a.pixels.size(); ++i)
+        if (a.pixels[i] != b.pixels[i])
+            return "pixel " + std::to_string(i % a.width) + "," + std::to_string(i / a.width) + ": "
+                + std::to_string(a.pixels[i]) + " and " + std::to_string(b.pixels[i]);
+    return "";
 }
 
 TempFolder::TempFolder()
 {
     static int count = 0;
-    wchar_t base[MAX_PATH] = {};
-    GetTempPathW(MAX_PATH, base);
-    path = std::wstring(base) + L"quinterra-" + std::to_wstring(GetCurrentProcessId()) + L"-"
-        + std::to_wstring(++count);
-    CreateDirectoryW(path.c_str(), nullptr);
+    path = std::filesystem::temp_directory_path()
+        / ("quinterra-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++count));
+    std::filesystem::create_directory(path);
 }
 
 TempFolder::~TempFolder()
 {
-    for (const std::wstring& name : Names()) {
-        SetFileAttributesW((*this / name).c_str(), FILE_ATTRIBUTE_NORMAL);
-        DeleteFileW((*this / name).c_str());
-    }
-    RemoveDirectoryW(path.c_str());
-}
-
-std::vector<std::wstring> TempFolder::Names() const
-{
-    std::vector<std::wstring> names;
-    WIN32_FIND_DATAW found {};
-    HANDLE search = FindFirstFileW((*this / L"*").c_str(), &found);
-    for (bool more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileW(search, &found))
-        if (std::wstring name = found.cFileName; name != L"." && name != L"..")
-            names.push_back(name);
-    if (search != INVALID_HANDLE_VALUE)
-        FindClose(search);
-    return names;
+    std::error_code ignored;  // the long form of the path reaches folders of any depth
+    std::filesystem::remove_all(L"\\\\?\\" + path.wstring(), ignored);
 }
 
 std::vector<uint8_t> ReadBytes(const std::wstring& path)
 {
-    std::vector<uint8_t> bytes(1 << 16);
-    HANDLE file =
-        CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    DWORD read = 0;
-    if (file != INVALID_HANDLE_VALUE) {
-        ReadFile(file, bytes.data(), DWORD(bytes.size()), &read, nullptr);
-        CloseHandle(file);
-    }
-    bytes.resize(read);
-    return bytes;
+    std::ifstream file(std::filesystem::path(path), std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), {}};
 }
 
 void WriteBytes(const std::wstring& path, const std::vector<uint8_t>& bytes)
 {
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    REQUIRE(file != INVALID_HANDLE_VALUE);
-    DWORD written = 0;
-    WriteFile(file, bytes.data(), DWORD(bytes.size()), &written, nullptr);
-    CloseHandle(file);
-    REQUIRE(written == bytes.size());
+    std::ofstream(std::filesystem::path(path), std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
 }
 
 SavedGame BoardGame()
