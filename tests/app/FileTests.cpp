@@ -1,5 +1,4 @@
-// Saved games through the file commands: what a file opens as, which files
-// are refused and why, and saving over a file.
+// Saved games through the file commands: opening, refusing, saving over a file.
 #include "Harness.h"
 #include "resource.h"
 
@@ -14,19 +13,11 @@ namespace {
 // that would check a file gets no memory.
 bool refuseArrays = false;
 
-std::vector<uint8_t> Stored(const SavedGame& game)
-{
-    return ToStoredForm(EncodeSavedGame(game));
-}
-
-// A game on a w x h board shown from its corner; a last reply at x = 99 is none.
+// A game on a w x h board shown from its corner, each turn with its reply.
 SavedGame GameOf(uint32_t w, uint32_t h, std::vector<TurnRecord> turns, int32_t current, int32_t clock)
 {
-    const int32_t last = int32_t(turns.size()) - 1;
-    const bool noReply = last >= 0 && turns.back().replyX == 99;
-    if (noReply)
-        turns.back().replyX = turns.back().replyY = 0;
-    return {w, h, current, last, 1, !noReply, clock, 0, 0, std::min(w, 40u), std::min(h, 20u), turns};
+    return {w, h, current, int32_t(turns.size()) - 1, 1, 1, clock, 0, 0, std::min(w, 40u), std::min(h, 20u),
+        turns};
 }
 
 }  // namespace
@@ -38,12 +29,8 @@ void* operator new[](std::size_t size, const std::nothrow_t&) noexcept
 
 TEST_CASE("an opened game is the saved one: its state, its menu, its view, and it saves to the same bytes")
 {
-    SavedGame won =
-        GameOf(30, 25, {{4, 5, 4, 20}, {5, 5, 5, 20}, {6, 5, 6, 20}, {7, 5, 7, 20}, {8, 5, 99, 0}}, 4, 40);
-    won.scrollX = 2;
-    won.scrollY = 3;
-    won.visibleCols = 15;
-    won.visibleRows = 12;
+    const SavedGame won {30, 25, 4, 4, 1, 0, 40, 2, 3, 15, 12,
+        {{4, 5, 4, 20}, {5, 5, 5, 20}, {6, 5, 6, 20}, {7, 5, 7, 20}, {8, 5, 0, 0}}};
     const struct {
         SavedGame game;
         int32_t state;
@@ -60,29 +47,26 @@ TEST_CASE("an opened game is the saved one: its state, its menu, its view, and i
         CAPTURE(c.menu);
         Game game;
         TempFolder folder;
-        WriteBytes(folder / L"hra.hra", Stored(c.game));
-        Answering({FileName(folder / L"hra.hra")}, [] { Command(IDM_OPEN); });
+        WriteBytes(folder / L"hra.hra", ToStoredForm(EncodeSavedGame(c.game)));
+        Answering({Press(IDOK, folder / L"hra.hra")}, [] { Command(IDM_OPEN); });
         CHECK(BoardGame() == c.game);
         CHECK(shell.board->state == c.state);
         CHECK(MenuText() == c.menu);
         CHECK(Title()
             == L"Quinterra [" + std::to_wstring(c.game.width) + L"x" + std::to_wstring(c.game.height)
                 + L"] hra.hra");
-        RECT view {};
-        GetClientRect(shell.boardView, &view);
-        CHECK(view.right == int(17 * c.game.visibleCols + 1));
-        CHECK(view.bottom == int(17 * c.game.visibleRows + 1));
+        const Picture view = Snapshot(shell.boardView);
         SCROLLINFO bar {sizeof bar, SIF_ALL, 0, 0, 0, 0, 0};
         GetScrollInfo(shell.boardView, SB_VERT, &bar);
-        CHECK(bar.nMax == int(c.game.height) - 1);
-        CHECK(bar.nPage == c.game.visibleRows);
-        CHECK(bar.nPos == int(c.game.scrollY));
+        CHECK(std::tuple {view.width, view.height, bar.nMax, bar.nPage, bar.nPos}
+            == std::tuple {int(17 * c.game.visibleCols + 1), int(17 * c.game.visibleRows + 1),
+                int(c.game.height) - 1, c.game.visibleRows, int(c.game.scrollY)});
         uint32_t stones = 0;
         for (int32_t i = 0; i <= c.game.currentTurn; ++i)
             stones += 1 + (i < c.game.lastTurn || c.game.lastHasReply);
         CHECK(shell.board->freeCells == c.game.width * c.game.height - stones);
         Answering({}, [] { Command(IDM_SAVE); });
-        CHECK(ReadBytes(folder / L"hra.hra") == Stored(c.game));
+        CHECK(ReadBytes(folder / L"hra.hra") == ToStoredForm(EncodeSavedGame(c.game)));
     }
 }
 
@@ -90,8 +74,8 @@ TEST_CASE("a file that cannot become the game is refused with its reason; the ga
 {
     Game game;
     TempFolder folder;
-    ClickSquare(10, 10);
-    Answering({FileName(folder / L"dobra.hra")}, [] { Command(IDM_SAVEAS); });
+    ClickAt(17 * 10 + 9, 17 * 10 + 9);
+    Answering({Press(IDOK, folder / L"dobra.hra")}, [] { Command(IDM_SAVEAS); });
     const std::vector<uint8_t> good = ReadBytes(folder / L"dobra.hra");
     const SavedGame before = BoardGame();
     const std::wstring title = Title(), path = shell.filePath;
@@ -107,60 +91,55 @@ TEST_CASE("a file that cannot become the game is refused with its reason; the ga
         const wchar_t* message;
     } cases[] = {
         {{good.begin(), good.end() - 1}, false, damaged},
-        {Stored(stacked), false, damaged},
+        {ToStoredForm(EncodeSavedGame(stacked)), false, damaged},
         {{}, false, damaged},
         {otherVersion, false, L"Hra byla uložena v jiné verzi Quinterra.\rV této verzi ji nelze použít."},
-        {Stored(GameOf(100, 100, {{50, 50, 51, 51}}, 0, 2)), true,
+        {ToStoredForm(EncodeSavedGame(GameOf(100, 100, {{50, 50, 51, 51}}, 0, 2))), true,
             L"Hru nelze otevřít: pro kontrolu souboru není dost paměti.\rRozehraná hra pokračuje beze "
             L"změny."},
     };
     for (const auto& c : cases) {
-        CAPTURE(c.bytes.size());
         WriteBytes(folder / L"spatna.hra", c.bytes);
-        std::vector<Seen> seen = Answering({FileName(folder / L"spatna.hra"), Press(IDOK)}, [&] {
+        std::vector<std::wstring> seen = Answering({Press(IDOK, folder / L"spatna.hra"), Press(IDOK)}, [&] {
             refuseArrays = c.noMemory;
             Command(IDM_OPEN);
             refuseArrays = false;
         });
-        CHECK(seen.at(1).caption == L"Chyba");
-        CHECK(seen.at(1).text == c.message);
+        CHECK(seen.at(1) == std::wstring(L"Chyba|") + c.message);
         CHECK(BoardGame() == before);
         CHECK(Title() == title);
         CHECK(shell.filePath == path);
     }
-    ClickSquare(3, 3);  // the game goes on
+    ClickAt(17 * 3 + 9, 17 * 3 + 9);  // the game goes on
     CHECK(shell.board->currentTurn == 1);
 }
 
-TEST_CASE(
-    "Save asks for a name once, then replaces the file keeping its attributes; a failed save keeps it whole")
+TEST_CASE("Save asks for a name once, then replaces the file keeping its attributes; a failed save keeps it")
 {
     Game game;
     TempFolder folder;
     const std::wstring file = folder / L"partie.hra";
-    ClickSquare(10, 10);
-    Answering({FileName(file)}, [] { Command(IDM_SAVE); });
+    ClickAt(17 * 10 + 9, 17 * 10 + 9);
+    Answering({Press(IDOK, file)}, [] { Command(IDM_SAVE); });
     CHECK(Title() == L"Quinterra [20x20] partie.hra");
     REQUIRE(SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_HIDDEN));
-    ClickSquare(3, 14);
+    ClickAt(17 * 3 + 9, 17 * 14 + 9);
     Answering({}, [] { Command(IDM_SAVE); });
-    CHECK(ReadBytes(file) == Stored(BoardGame()));
+    CHECK(ReadBytes(file) == ToStoredForm(EncodeSavedGame(BoardGame())));
     CHECK((GetFileAttributesW(file.c_str()) & FILE_ATTRIBUTE_HIDDEN) != 0);
-    CHECK(folder.Files() == 1);
 
     // Held open by another program, or read-only: refused, the old bytes stay.
     const std::vector<uint8_t> old = ReadBytes(file);
-    ClickSquare(15, 2);
+    ClickAt(17 * 15 + 9, 17 * 2 + 9);
     for (bool readOnly : {false, true}) {
         CAPTURE(readOnly);
         HANDLE held = CreateFileW(
             file.c_str(), GENERIC_READ, readOnly ? FILE_SHARE_READ : 0, nullptr, OPEN_EXISTING, 0, nullptr);
         if (readOnly)
             SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_READONLY);
-        std::vector<Seen> seen = Answering({Press(IDOK)}, [] { Command(IDM_SAVE); });
+        std::vector<std::wstring> seen = Answering({Press(IDOK)}, [] { Command(IDM_SAVE); });
         CloseHandle(held);
-        CHECK(seen.at(0).caption == L"Chyba");
-        CHECK(seen.at(0).text.find(file) != std::wstring::npos);
+        CHECK(seen.at(0) == L"Chyba|Hru se nepodařilo uložit do souboru\r" + file + L".");
         CHECK(ReadBytes(file) == old);
         CHECK(folder.Files() == 1);
     }
@@ -179,5 +158,5 @@ TEST_CASE(
     wcscpy(shell.filePath, target.c_str());
     shell.nameOffset = uint16_t(target.size() - 5);
     Answering({}, [] { Command(IDM_SAVE); });
-    CHECK(ReadBytes(target) == Stored(BoardGame()));
+    CHECK(ReadBytes(target) == ToStoredForm(EncodeSavedGame(BoardGame())));
 }

@@ -16,7 +16,7 @@ struct Script {
     std::vector<Step> steps;
     size_t next = 0;
     std::vector<HWND> handled;
-    std::vector<Seen> seen;
+    std::vector<std::wstring> seen;
     int idleTicks = 0;
     bool failed = false;
 } script;
@@ -59,7 +59,7 @@ void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)
         wchar_t caption[256] = {}, text[1024] = {};
         GetWindowTextW(found, caption, 256);
         GetDlgItemTextW(found, 0xFFFF, text, 1024);
-        script.seen.push_back({caption, text});
+        script.seen.push_back(std::wstring(caption) + L"|" + text);
         script.steps[script.next++](found);
     }
 }
@@ -76,8 +76,7 @@ Game::Game()
 
 Game::~Game()
 {
-    if (IsWindow(shell.mainWindow))
-        DestroyWindow(shell.mainWindow);
+    DestroyWindow(shell.mainWindow);
     Pump();
 }
 
@@ -107,11 +106,6 @@ void ClickAt(int x, int y)
     Pump();
 }
 
-void ClickSquare(uint32_t col, uint32_t row)
-{
-    ClickAt(17 * int(col - shell.board->scrollX) + 9, 17 * int(row - shell.board->scrollY) + 9);
-}
-
 std::string MenuText()
 {
     std::string s;
@@ -128,20 +122,16 @@ std::wstring Title()
     return title;
 }
 
-Step Press(int id)
+Step Press(int id, const std::wstring& name)
 {
-    return [id](HWND dialog) { PostMessageW(dialog, WM_COMMAND, WPARAM(id), 0); };
-}
-
-Step FileName(const std::wstring& path)
-{
-    return [path](HWND dialog) {
-        SetDlgItemTextW(dialog, 0x47C, path.c_str());  // cmb13, the name field
-        PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+    return [=](HWND dialog) {
+        if (!name.empty())
+            SetDlgItemTextW(dialog, 0x47C, name.c_str());  // cmb13
+        PostMessageW(dialog, WM_COMMAND, WPARAM(id), 0);
     };
 }
 
-std::vector<Seen> Answering(std::vector<Step> steps, const std::function<void()>& action)
+std::vector<std::wstring> Answering(std::vector<Step> steps, const std::function<void()>& action)
 {
     const size_t expected = steps.size();
     script = Script {};
@@ -164,7 +154,6 @@ Picture Snapshot(HWND window)
     info.bmiHeader = {sizeof info.bmiHeader, p.width, -p.height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     void* bits = nullptr;
     HBITMAP dib = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    REQUIRE(dib);
     HDC memory = CreateCompatibleDC(nullptr);
     HGDIOBJ old = SelectObject(memory, dib);
     HDC screen = GetDC(window);
