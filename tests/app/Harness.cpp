@@ -21,8 +21,7 @@ struct Script {
     bool failed = false;
 } script;
 
-// 20 ms ticks: ten seconds without a dialog that was due fail the script.
-const int TickLimit = 500;
+const int TickLimit = 500;  // 20 ms ticks: ten seconds without a window that was due
 
 bool IsModal(HWND window)
 {

@@ -103,8 +103,9 @@ TEST_CASE("the settings set the board's size within limits; a started game is gi
         return Answering(more, [] { Command(IDM_SETTINGS); });
     };
     // A change of one side alone counts; sizes beyond the limits are held at them.
-    for (auto [width, height, w, h, rows] : {std::tuple {L"20", L"15", 20u, 15u, 15u},
-             {L"25", L"15", 25u, 15u, 15u}, {L"7", L"3", 10u, 5u, 5u}, {L"100", L"999", 100u, 100u, 20u}}) {
+    for (auto [width, height, w, h, rows] :
+        {std::tuple {L"20", L"15", 20u, 15u, 15u}, {L"25", L"15", 25u, 15u, 15u}, {L"7", L"3", 10u, 5u, 5u},
+            {L"100", L"99999999999999999", 100u, 100u, 20u}}) {
         CAPTURE(w);
         settings(width, height);
         const CBoard& b = *shell.board;
