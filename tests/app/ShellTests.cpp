@@ -146,7 +146,6 @@ TEST_CASE("a drag snaps to whole squares, the view and children follow; its end 
         drag.left -= 17 * more + 10;  // ten pixels short of one more square
         SendMessageW(shell.mainWindow, WM_SIZING, WMSZ_LEFT, reinterpret_cast<LPARAM>(&drag));
         CHECK(std::pair {drag.left, drag.right} == std::pair {fitted.left - 17 * more, fitted.right});
-        // The squares at the fixed edge stay put.
         CHECK(std::tuple {
                   shell.board->visibleCols, shell.board->scrollX, GetScrollPos(shell.boardView, SB_HORZ)}
             == std::tuple {uint32_t(40 + more), uint32_t(60 - more), 60 - more});
