@@ -69,6 +69,9 @@ void ApplyBoardView()
     if (!shell.board)
         return;
     const CBoard& board = *shell.board;
+    // An origin remembered at a maximise belongs to the game before: the
+    // restore must keep this game's view.
+    shell.originSaved = false;
     PixelSize size = WindowSizeFor(board.visibleCols, board.visibleRows, CurrentFrameMetrics());
     // The size message that follows fits the window; a file's view that no
     // window can show is brought within the fitting's limits there.

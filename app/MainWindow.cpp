@@ -55,6 +55,9 @@ void OnCreate(HWND window)
 
 void OnDestroy(HWND window)
 {
+    if (shell.shutDown)
+        return;
+    shell.shutDown = true;
     PostQuitMessage(0);
     DestroyBoard();
     QuitHelp(window);

@@ -33,7 +33,8 @@ struct Shell {
     uint32_t fitCols = 20;
     uint32_t fitRows = 20;
 
-    // Scroll origin kept while the window is maximised.
+    // Scroll origin kept while the window is maximised; forgotten when
+    // another board or game takes the view.
     uint32_t savedScrollX = 0;
     uint32_t savedScrollY = 0;
     bool originSaved = false;
@@ -59,6 +60,10 @@ struct Shell {
 
     // Set once the board could not get its memory; the run then ends.
     bool outOfMemory = false;
+
+    // The shutdown steps have run: Exit runs them while the main window
+    // stays, and its later destruction must not run them again.
+    bool shutDown = false;
 
     // Called after the board object is destroyed (tests count destructions).
     void (*boardDestroyed)() = nullptr;

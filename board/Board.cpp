@@ -61,6 +61,13 @@ void CBoard::CellFromPoint(int px, int py, uint32_t& column, uint32_t& row) cons
     row = CellAtPixel(py, scrollY);
 }
 
+Cell* CBoard::CellAtPoint(int px, int py) const
+{
+    uint32_t column, row;
+    CellFromPoint(px, py, column, row);
+    return column < width && row < height ? CellAt(column, row) : nullptr;
+}
+
 void CBoard::EnableCommand(UINT id, bool enabled)
 {
     HWND parent = window ? GetParent(window) : nullptr;

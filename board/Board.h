@@ -40,6 +40,11 @@ public:
 
     // The square under a client pixel of the board view (no range check).
     void CellFromPoint(int px, int py, uint32_t& column, uint32_t& row) const;
+    // The cell under a client pixel, or null when the pixel lies past the
+    // last column or row: while the window is being resized the view can
+    // reach beyond the board. The one place that decides whether a pixel
+    // names a square.
+    Cell* CellAtPoint(int px, int py) const;
     void ShowWinningFive();
 
     // Plays one turn: the human's move at the pixel (or, with hint set, the

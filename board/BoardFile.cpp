@@ -6,6 +6,7 @@
 #include "SavedGame.h"
 
 #include <algorithm>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,8 @@ namespace {
 const wchar_t NotSavedGameText[] =
     L"Hru nelze otevřít. Zřejmě se nejedná o soubor\rs uloženou hrou nebo je soubor poškozen.";
 const wchar_t OtherVersionText[] = L"Hra byla uložena v jiné verzi Quinterra.\rV této verzi ji nelze použít.";
+const wchar_t NoMemoryToCheckText[] =
+    L"Hru nelze otevřít: pro kontrolu souboru není dost paměti.\rRozehraná hra pokračuje beze změny.";
 
 // The largest file worth reading: a full 100 x 100 record with every byte a
 // line end would still be far below this.
@@ -40,13 +43,40 @@ private:
     HANDLE handle_;
 };
 
-// The temporary file sits in the target's folder, so that the final rename
-// stays on one volume and cannot half-happen.
+// The temporary file sits in the target's folder, so that putting it in place
+// stays on one volume and cannot half-happen. Its name is short, and when the
+// folder's path is so long that even a short name would pass the usual limit
+// of a path, the long form of the path is used: a target that fits the limit
+// can always be saved.
 std::wstring TemporaryPathFor(const std::wstring& path)
 {
     size_t cut = path.find_last_of(L"\\/:");
     std::wstring folder = cut == std::wstring::npos ? std::wstring() : path.substr(0, cut + 1);
-    return folder + L"~quinterra" + std::to_wstring(GetCurrentProcessId()) + L".tmp";
+    std::wstring temporary = folder + L"~q" + std::to_wstring(GetCurrentProcessId() % 10000) + L".tmp";
+    if (temporary.size() < MAX_PATH)
+        return temporary;
+    DWORD room = GetFullPathNameW(temporary.c_str(), 0, nullptr, nullptr);
+    std::wstring full(room, L'\0');
+    DWORD length = room ? GetFullPathNameW(temporary.c_str(), room, full.data(), nullptr) : 0;
+    if (length == 0 || length >= room)
+        return temporary;
+    full.resize(length);
+    if (full.rfind(L"\\\\", 0) == 0)
+        return L"\\\\?\\UNC\\" + full.substr(2);
+    return L"\\\\?\\" + full;
+}
+
+// Puts the complete temporary file in the target's place, with the attributes
+// the old file had (hidden, archive and the like). The rename replaces the old
+// file in one step: when it fails, the old file is still there and whole.
+bool PutInPlace(const std::wstring& temporary, const std::wstring& target)
+{
+    const DWORD kept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE
+        | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+    DWORD old = GetFileAttributesW(target.c_str());
+    if (old != INVALID_FILE_ATTRIBUTES && (old & kept))
+        SetFileAttributesW(temporary.c_str(), old & kept);
+    return MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
 }
 
 bool WriteWhole(const std::wstring& path, const std::vector<uint8_t>& bytes)
@@ -114,7 +144,7 @@ bool CBoard::Save(const wchar_t* path)
     DWORD attributes = GetFileAttributesW(path);
     bool protectedFile = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
     bool saved = !protectedFile && WriteWhole(temporary, ToStoredForm(EncodeSavedGame(game)))
-        && MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+        && PutInPlace(temporary, target);
     if (!saved) {
         DeleteFileW(temporary.c_str());
         std::wstring text = L"Hru se nepodařilo uložit do souboru\r" + target + L".";
@@ -129,10 +159,21 @@ int CBoard::Load(const wchar_t* path)
 {
     std::vector<uint8_t> bytes;
     LoadResult file;
-    if (ReadWhole(path, bytes))
-        file = DecodeSavedGame(bytes);
-    else
-        file.refusal = Refusal::NotSavedGame;
+    // Checking a file needs memory of its own (a scratch board to replay the
+    // record on). Without it the file is refused: the game on the board has
+    // not been touched yet and goes on.
+    try {
+        if (ReadWhole(path, bytes))
+            file = DecodeSavedGame(bytes);
+        else
+            file.refusal = Refusal::NotSavedGame;
+    } catch (const CEngine::ExMalloc&) {
+        MessageBoxW(window, NoMemoryToCheckText, L"Chyba", MB_ICONEXCLAMATION | MB_OK);
+        return 0;
+    } catch (const std::bad_alloc&) {
+        MessageBoxW(window, NoMemoryToCheckText, L"Chyba", MB_ICONEXCLAMATION | MB_OK);
+        return 0;
+    }
     if (file.refusal != Refusal::None) {
         const wchar_t* text = file.refusal == Refusal::OtherVersion ? OtherVersionText : NotSavedGameText;
         MessageBoxW(window, text, L"Chyba", MB_ICONEXCLAMATION | MB_OK);

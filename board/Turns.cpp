@@ -34,13 +34,9 @@ void CBoard::Play(int px, int py, bool hint)
 {
     Cell* square = nullptr;
     if (!hint) {
-        uint32_t column, row;
-        CellFromPoint(px, py, column, row);
-        // While the window is being resized a point can lie past the last
-        // square; it names no cell of the board.
-        if (column >= width || row >= height)
+        square = CellAtPoint(px, py);
+        if (!square)
             return;
-        square = CellAt(column, row);
     }
 
     if (state == NotStarted)

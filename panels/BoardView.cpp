@@ -11,19 +11,6 @@
 
 #include <windowsx.h>
 
-namespace {
-
-// The square under a pixel, if it is on the board. While the window is being
-// resized the client area can reach past the last square; such a pixel names
-// no square at all.
-bool SquareAt(const CBoard& board, int x, int y, uint32_t& col, uint32_t& row)
-{
-    board.CellFromPoint(x, y, col, row);
-    return col < board.width && row < board.height;
-}
-
-}  // namespace
-
 // Range, page and position of both bars at once; bars that have nothing to
 // scroll are shown disabled rather than hidden.
 void SetUpScrollBars(HWND window, const CBoard& board)
@@ -126,10 +113,10 @@ HMENU BuildBoardMenu(const CBoard* board, int x, int y)
     if (!menu)
         return nullptr;
     bool canPlace = false;
-    uint32_t col = 0;
-    uint32_t row = 0;
-    if (board && (board->state == NotStarted || board->state == InPlay) && SquareAt(*board, x, y, col, row))
-        canPlace = board->CellAt(col, row)->owner == Nobody;
+    if (board && (board->state == NotStarted || board->state == InPlay)) {
+        const Cell* square = board->CellAtPoint(x, y);
+        canPlace = square && square->owner == Nobody;
+    }
     AppendMenuW(menu, MF_STRING | (canPlace ? MF_ENABLED : MF_GRAYED), IDM_PLACE_MARK, L"Umístit značku");
     AppendMenuW(menu, MF_STRING, IDM_SETTINGS, L"Nastavení...");
     if (canPlace)
@@ -139,9 +126,7 @@ HMENU BuildBoardMenu(const CBoard* board, int x, int y)
 
 void PlayAt(int x, int y)
 {
-    uint32_t col = 0;
-    uint32_t row = 0;
-    if (shell.board && SquareAt(*shell.board, x, y, col, row))
+    if (shell.board)
         shell.board->Play(x, y, false);
     RefreshPanels();
 }

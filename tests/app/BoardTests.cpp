@@ -1,0 +1,185 @@
+// The board in the game's own view: the turn flow keeping record, engine, menus
+// and picture in step; the pixels of the squares; which pixels name a square.
+#include "BoardView.h"
+#include "Harness.h"
+#include "SettingsDialog.h"
+#include "Toolbar.h"
+#include "engine/Recount.h"
+#include "resource.h"
+
+#include <doctest/doctest.h>
+
+#include <random>
+
+namespace {
+
+const COLORREF Grey = RGB(192, 192, 192), White = RGB(255, 255, 255), Yellow = RGB(255, 255, 0),
+               Light = RGB(224, 224, 224), Dark = RGB(128, 128, 128);
+
+// "" when the square shown at visible column c, row r holds the owner's mark
+// (none for Nobody) on the interior colour, probed where a mark cannot miss
+// or reach; the raised frame's corners besides.
+std::string SquareMismatch(const Picture& p, int c, int r, int32_t owner, COLORREF interior)
+{
+    const COLORREF mark = owner == Human ? RGB(192, 0, 0) : RGB(0, 0, 192);
+    const struct {
+        int dx, dy;
+        COLORREF want;
+    } probes[] = {{9, 17, Dark}, {17, 9, Dark}, {9, 9, owner == Human ? mark : interior},
+        {11, 11, owner == Human ? mark : interior}, {9, 3, owner == Computer ? mark : interior},
+        {15, 9, owner == Computer ? mark : interior}, {2, 1, owner == Human ? mark : White}};
+    for (const auto& probe : probes)
+        if (p.At(17 * c + probe.dx, 17 * r + probe.dy) != probe.want)
+            return "square " + std::to_string(c) + "," + std::to_string(r) + " at " + std::to_string(probe.dx)
+                + "," + std::to_string(probe.dy);
+    return "";
+}
+
+// "" when the board's engine holds exactly the stones of the record replayed
+// in order on an empty board; a game not over is InPlay once a move was asked.
+std::string RecordMismatch(const CBoard& b, bool started)
+{
+    if (b.currentTurn < -1 || b.currentTurn > b.lastTurn || b.lastTurn >= int32_t(b.RecordRoom()))
+        return "turns out of order";
+    CEngine replay;
+    InitBoard(replay, b.width, b.height);
+    for (int32_t i = 0; i <= b.currentTurn; ++i)
+        for (int32_t who : {Human, Computer}) {
+            const TurnRecord& t = b.record[i];
+            Cell* c = replay.CellAt(who == Human ? t.humanX : t.replyX, who == Human ? t.humanY : t.replyY);
+            if (!(who == Human ? b.HoldsHuman(i) : b.HoldsReply(i)))
+                continue;
+            if (c->owner != Nobody || replay.state == Won || replay.state == BoardFull)
+                return "turn " + std::to_string(i) + " cannot be replayed";
+            replay.Place(who, c);
+            replay.CheckOutcome();
+        }
+    if (replay.state == NotStarted && started)
+        replay.state = InPlay;
+    return EngineDifference(b, replay);
+}
+
+}  // namespace
+
+TEST_CASE("after any clicks, hints, undos, redos and new games the record, engine, menus and picture agree")
+{
+    for (auto [width, height, scrollY, seed] :
+        {std::tuple {11u, 5u, 0, 2u}, {12u, 8u, 0, 1u}, {30u, 25u, 4, 3u}}) {
+        CAPTURE(seed);
+        Game game;
+        ChangeBoardSize(shell.mainWindow, width, height);
+        SendMessageW(shell.boardView, WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, scrollY), 0);
+        std::mt19937 random(seed);
+        auto below = [&](int n) { return int(random() % unsigned(n)); };
+        bool started = false, newEnabled = false;
+        for (int step = 0; step < 250; ++step) {
+            CAPTURE(step);
+            const int op = below(40);
+            const uint32_t freeBefore = shell.board->freeCells;
+            if (op < 8) {  // anywhere on the view, its outer line and points past it included
+                const int x = below(17 * int(shell.board->visibleCols) + 40) - 5;
+                const int y = below(17 * int(shell.board->visibleRows) + 40) - 5;
+                started |= shell.board->CellAtPoint(x, y) != nullptr;
+                ClickAt(x, y);
+            } else if (op < 39) {
+                Command(op < 26 ? IDM_HINT : op < 34 ? IDM_UNDO : IDM_REDO);
+                started |= op < 26;
+            } else {
+                Answering({Press(IDYES)}, [] { Command(IDM_NEW); });
+                started = newEnabled = false;
+            }
+            newEnabled |= op < 26 && shell.board->freeCells < freeBefore;
+            const CBoard& b = *shell.board;
+            REQUIRE(RecordMismatch(b, started) == "");
+            REQUIRE(RecountMismatch(b) == "");
+            const bool undo = b.currentTurn >= 0, redo = b.currentTurn < b.lastTurn;
+            const bool hint = b.state == NotStarted || b.state == InPlay;
+            std::string due = std::string(newEnabled ? " New" : "") + (undo ? " Undo" : "")
+                + (redo ? " Redo" : "") + (hint ? " Hint" : "");
+            REQUIRE(MenuText() == due.substr(due.empty() ? 0 : 1));
+            for (auto [id, on] : {std::pair {IDB_UNDO, undo}, {IDB_REDO, redo}, {IDB_HINT, hint}})
+                REQUIRE(bool(toolbarPanel.object->Find(id).button->enabled) == on);
+            // What the operations drew square by square is what a full repaint draws.
+            const Picture drawn = Snapshot(shell.boardView);
+            InvalidateRect(shell.boardView, nullptr, FALSE);
+            UpdateWindow(shell.boardView);
+            REQUIRE(FirstDifference(drawn, Snapshot(shell.boardView)) == "");
+        }
+    }
+}
+
+TEST_CASE("the board is drawn as raised grey squares; the newest turn white, older ones grey, a five yellow")
+{
+    Game game;
+    const Picture empty = Snapshot(shell.boardView);
+    REQUIRE(empty.pixels.size() == 341 * 341);
+    int wrong = 0;
+    for (int y = 0; y < empty.height; ++y)
+        for (int x = 0; x < empty.width; ++x) {
+            const int u = (x + 16) % 17, v = (y + 16) % 17;  // 0..16 within the square
+            const bool dark = x == 0 || y == 0 || u == 16 || v == 16, edge = u * v == 0;
+            wrong += empty.At(x, y) != (dark ? Dark : edge && u + v < 4 ? White : edge ? Light : Grey);
+        }
+    CHECK(wrong == 0);
+
+    ClickAt(17 * 10 + 9, 17 * 10 + 9);
+    for (UINT id : {IDM_HINT, IDM_UNDO, IDM_REDO})  // the older turn turns grey on a replay too
+        Command(id);
+    const TurnRecord t = shell.board->record[1];
+    const Picture p = Snapshot(shell.boardView);
+    CHECK(SquareMismatch(p, 10, 10, Human, Grey) == "");
+    CHECK(SquareMismatch(p, 9, 9, Computer, Grey) == "");
+    CHECK(SquareMismatch(p, int(t.humanX), int(t.humanY), Human, White) == "");
+    CHECK(SquareMismatch(p, int(t.replyX), int(t.replyY), Computer, White) == "");
+
+    while (shell.board->state == InPlay)
+        Command(IDM_HINT);
+    REQUIRE(shell.board->state == Won);
+    const Picture won = Snapshot(shell.boardView);
+    const TurnRecord& last = shell.board->record[shell.board->lastTurn];
+    const uint32_t newest =
+        shell.board->lastHasReply ? last.replyY * 100 + last.replyX : last.humanY * 100 + last.humanX;
+    for (const Cell* c : shell.board->winningFive->cells)
+        CHECK(
+            SquareMismatch(won, int(c->x), int(c->y), c->owner, c->y * 100 + c->x == newest ? White : Yellow)
+            == "");
+}
+
+TEST_CASE("a pixel names a square up to the board's last pixel; the context menu and a click act only there")
+{
+    Game game;
+    auto placeable = [](int x, int y) {
+        HMENU menu = BuildBoardMenu(shell.board.get(), x, y);
+        const bool enabled = (GetMenuState(menu, IDM_PLACE_MARK, MF_BYCOMMAND) & MF_GRAYED) == 0;
+        CHECK(enabled == (GetMenuDefaultItem(menu, FALSE, 0) == IDM_PLACE_MARK));
+        CHECK((GetMenuState(menu, IDM_SETTINGS, MF_BYCOMMAND) & MF_GRAYED) == 0);
+        DestroyMenu(menu);
+        return enabled;
+    };
+    // The outer line belongs to the first square, 17 still to the first, 18
+    // to the next; 340 is the last square's last pixel.
+    for (auto [x, y, col, row] : {std::tuple {0, 0, 0u, 0u}, {17, 17, 0u, 0u}, {18, 1, 1u, 0u},
+             {340, 340, 19u, 19u}, {341, 10, 20u, 0u}, {10, 341, 0u, 20u}}) {
+        CAPTURE(x + 1000 * y);
+        const bool onBoard = col < 20 && row < 20;
+        shell.board->NewGame();
+        CHECK(placeable(x, y) == onBoard);
+        ClickAt(x, y);
+        CHECK(shell.board->lastTurn == (onBoard ? 0 : -1));
+        CHECK(shell.board->state == (onBoard ? InPlay : NotStarted));
+        if (onBoard)
+            CHECK(shell.board->CellAt(col, row)->owner == Human);
+        CHECK_FALSE(placeable(x, y));
+    }
+    shell.board->NewGame();
+    const Step chooseFirst = [](HWND menu) {  // the menu's own loop reads the keyboard
+        PostMessageW(menu, WM_KEYDOWN, VK_DOWN, 0);
+        PostMessageW(menu, WM_KEYDOWN, VK_RETURN, 0);
+    };
+    Answering({chooseFirst},
+        [] { SendMessageW(shell.boardView, WM_RBUTTONDOWN, 0, MAKELPARAM(17 * 6 + 5, 17 * 6 + 5)); });
+    CHECK(shell.board->CellAt(6, 6)->owner == Human);
+    CHECK(placeable(17 * 15 + 5, 17 * 15 + 5));
+    shell.board->state = Won;
+    CHECK_FALSE(placeable(17 * 15 + 5, 17 * 15 + 5));
+}

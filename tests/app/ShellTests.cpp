@@ -1,0 +1,248 @@
+// The main window and its panels as a player meets them: New, settings, sizing
+// and maximising, the status panel, the toolbar, and the end of the run.
+#include "Harness.h"
+#include "MainWindow.h"
+#include "SettingsDialog.h"
+#include "resource.h"
+
+#include <doctest/doctest.h>
+
+namespace {
+
+const COLORREF Face = RGB(192, 192, 192), Shadow = RGB(128, 128, 128), Light = RGB(255, 255, 255);
+
+// Puts the real pointer over a client point of a window and tells the window.
+void Pointer(HWND window, UINT message, int x, int y)
+{
+    POINT at {x, y};
+    ClientToScreen(window, &at);
+    SetCursorPos(at.x, at.y);
+    SendMessageW(window, message, message == WM_LBUTTONDOWN ? MK_LBUTTON : 0, MAKELPARAM(x, y));
+    Pump();
+}
+
+// "" when the status panel shows the three texts at their places on its
+// etched strip, as the platform draws them in the panel's font.
+std::string StatusMismatch(
+    const std::wstring& counter, const std::wstring& coordinates, const std::wstring& clock)
+{
+    const Picture seen = Snapshot(shell.status);
+    HWND scratch = CreateWindowW(L"Static", L"", WS_POPUP | WS_VISIBLE, 0, 0, seen.width, seen.height,
+        nullptr, nullptr, nullptr, nullptr);
+    HDC dc = GetDC(scratch);
+    RECT all {0, 0, seen.width, seen.height};
+    FillRect(dc, &all, HBRUSH(GetStockObject(LTGRAY_BRUSH)));
+    for (int x = 0; x < seen.width; ++x) {
+        SetPixel(dc, x, 2, Shadow);
+        SetPixel(dc, x, 3, Light);
+    }
+    SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
+    SetBkColor(dc, Face);
+    for (int place : {0, 1, 2}) {
+        const std::wstring& text = place == 0 ? counter : place == 1 ? coordinates : clock;
+        SIZE size {};
+        GetTextExtentPoint32W(dc, text.c_str(), int(text.size()), &size);
+        const int x = place == 0 ? 0 : place == 1 ? (seen.width - size.cx + 1) / 2 : seen.width - size.cx;
+        TextOutW(dc, x, (seen.height - size.cy - 3) / 2 + 4, text.c_str(), int(text.size()));
+    }
+    ReleaseDC(scratch, dc);
+    const Picture expected = Snapshot(scratch);
+    DestroyWindow(scratch);
+    return FirstDifference(seen, expected);
+}
+
+// The frame of the toolbar button at x: "flat", "raised" or "sunken", and
+// whether it shows its greyed picture.
+std::string Button(int x, uint16_t picture)
+{
+    const Picture bar = Snapshot(shell.toolbar);
+    const COLORREF left = bar.At(x, 15), right = bar.At(x + 25, 15);
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(
+        dc, LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(picture + 1), IMAGE_BITMAP, 0, 0, 0));
+    bool greyed = true;
+    for (int i = 0; i < 24 * 24; ++i)
+        greyed = greyed && bar.At(x + 1 + i % 24, 5 + i / 24) == GetPixel(dc, i % 24, i / 24);
+    DeleteObject(SelectObject(dc, old));
+    DeleteDC(dc);
+    return std::string(left == Light && right == Shadow ? "raised"
+                   : left == Shadow && right == Light   ? "sunken"
+                   : left == Face && right == Face      ? "flat"
+                                                        : "odd")
+        + (greyed ? " greyed" : "");
+}
+
+}  // namespace
+
+TEST_CASE("New asks first: No keeps the game, Yes clears it and forgets the file")
+{
+    Game game;
+    ClickAt(17 * 10 + 9, 17 * 10 + 9);
+    wcscpy(shell.filePath, L"C:\\hry\\partie.hra");
+    shell.nameOffset = 7;
+    SetMainTitle(shell.mainWindow, 20, 20, true);
+    std::vector<std::wstring> seen = Answering({Press(IDNO)}, [] { Command(IDM_NEW); });
+    CHECK(seen.at(0) == L"Zahájit novou hru?|Opravdu si přejete zahájit novou hru,\ra tak zrušit stávající?");
+    CHECK(shell.board->currentTurn == 0);
+    CHECK(Title() == L"Quinterra [20x20] partie.hra");
+    Answering({Press(IDYES)}, [] { Command(IDM_NEW); });
+    CHECK(shell.board->freeCells == 400);
+    CHECK(shell.nameOffset == 0);
+    CHECK(Title() == L"Quinterra [20x20]");
+}
+
+TEST_CASE("the settings set the board's size within limits; a started game is given up only after Yes")
+{
+    Game game;
+    auto settings = [](const wchar_t* width, const wchar_t* height, std::vector<Step> more = {}) {
+        more.insert(more.begin(), [=](HWND dialog) {
+            SetDlgItemTextW(dialog, IDC_WIDTH, width);
+            SetDlgItemTextW(dialog, IDC_HEIGHT, height);
+            PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+        });
+        return Answering(more, [] { Command(IDM_SETTINGS); });
+    };
+    // A change of one side alone counts; sizes beyond the limits are held at them.
+    for (auto [width, height, w, h, rows] :
+        {std::tuple {L"20", L"15", 20u, 15u, 15u}, {L"25", L"15", 25u, 15u, 15u}, {L"7", L"3", 10u, 5u, 5u},
+            {L"100", L"99999999999999999", 100u, 100u, 20u}}) {
+        CAPTURE(w);
+        settings(width, height);
+        const CBoard& b = *shell.board;
+        CHECK(std::tuple {
+                  b.width, b.height, b.visibleCols, b.visibleRows, Snapshot(shell.boardView).height, Title()}
+            == std::tuple {w, h, std::min(w, 40u), rows, int(17 * rows + 1),
+                L"Quinterra [" + std::to_wstring(w) + L"x" + std::to_wstring(h) + L"]"});
+    }
+    const CBoard* board = shell.board.get();
+    settings(L"100", L"100");
+    CHECK(shell.board.get() == board);
+
+    ClickAt(17 * 10 + 9, 17 * 10 + 9);
+    shell.nameOffset = 3;
+    CHECK(settings(L"30", L"15", {Press(IDNO)}).at(1)
+        == L"Změnit velikost?|Opravdu si přejete změnit velikost hrací plochy\ra tím zrušit stávající hru?");
+    CHECK(shell.board.get() == board);
+    settings(L"30", L"15", {Press(IDYES)});
+    CHECK(
+        std::tuple {shell.board->width, shell.board->lastTurn, shell.nameOffset} == std::tuple {30u, -1, 0});
+
+    board = shell.board.get();  // no memory for the new board: told, and the game goes on
+    CHECK(Answering({Press(IDOK)}, [] { ChangeBoardSize(shell.mainWindow, 60000, 60000); })
+              .at(0)
+              .starts_with(L"Chyba|"));
+    CHECK(shell.board.get() == board);
+}
+
+TEST_CASE("a drag snaps to whole squares, the view and children follow; its end repaints after a change")
+{
+    Game game;
+    ChangeBoardSize(shell.mainWindow, 100, 100);
+    SendMessageW(shell.boardView, WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 60), 0);
+    RECT fitted {}, client {}, status {};
+    GetWindowRect(shell.mainWindow, &fitted);
+    for (int more : {0, 3}) {
+        RECT drag = fitted;
+        drag.left -= 17 * more + 10;  // ten pixels short of one more square
+        SendMessageW(shell.mainWindow, WM_SIZING, WMSZ_LEFT, reinterpret_cast<LPARAM>(&drag));
+        CHECK(std::pair {drag.left, drag.right} == std::pair {fitted.left - 17 * more, fitted.right});
+        CHECK(std::tuple {
+                  shell.board->visibleCols, shell.board->scrollX, GetScrollPos(shell.boardView, SB_HORZ)}
+            == std::tuple {uint32_t(40 + more), uint32_t(60 - more), 60 - more});
+        CHECK(Snapshot(shell.boardView).width == 17 * (40 + more) + 1);
+        GetClientRect(shell.mainWindow, &client);
+        GetWindowRect(shell.status, &status);
+        CHECK(status.right - status.left == client.right + 17 * more);
+        ValidateRect(shell.mainWindow, nullptr);
+        SendMessageW(shell.mainWindow, WM_EXITSIZEMOVE, 0, 0);
+        CHECK(bool(GetUpdateRect(shell.mainWindow, nullptr, FALSE)) == (more != 0));
+    }
+}
+
+TEST_CASE("restoring a maximised window brings back the view's origin of the same board only")
+{
+    Game game;
+    ChangeBoardSize(shell.mainWindow, 100, 100);
+    SendMessageW(shell.boardView, WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 50), 0);
+    SendMessageW(shell.boardView, WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 75), 0);
+    ShowWindow(shell.mainWindow, SW_MAXIMIZE);
+    Pump();
+    CHECK(std::pair {shell.board->scrollX, shell.board->scrollY} == std::pair {0u, 0u});
+    SUBCASE("the same board")
+    {
+        ShowWindow(shell.mainWindow, SW_RESTORE);
+        Pump();
+        CHECK(std::pair {shell.board->scrollX, shell.board->scrollY} == std::pair {50u, 75u});
+        // Only that restore: a later fit keeps the view where it is.
+        SendMessageW(shell.boardView, WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 5), 0);
+        SendMessageW(shell.mainWindow, WM_SIZE, SIZE_RESTORED, 0);
+        CHECK(shell.board->scrollX == 5);
+    }
+    SUBCASE("a new board set meanwhile")
+    {
+        ChangeBoardSize(shell.mainWindow, 60, 50);
+        ShowWindow(shell.mainWindow, SW_RESTORE);
+        Pump();
+        CHECK(std::pair {shell.board->scrollX, shell.board->scrollY} == std::pair {0u, 0u});
+    }
+}
+
+TEST_CASE("the status panel shows moves, the square under the pointer and the clock, running in play")
+{
+    Game game;
+    ChangeBoardSize(shell.mainWindow, 30, 25);
+    Pointer(shell.boardView, WM_MOUSEMOVE, 17 * 2 + 3, 17 * 4 + 3);
+    SendMessageW(shell.mainWindow, WM_TIMER, 1, 0);
+    CHECK(StatusMismatch(L"0/0", L"[3,5]", L"00:00:00") == "");
+    Pointer(shell.boardView, WM_MOUSEMOVE, 17 * 30, 17 * 19 + 3);  // the closing line is the last square's
+    CHECK(StatusMismatch(L"0/0", L"[30,20]", L"00:00:00") == "");
+    ClickAt(17 * 10 + 9, 17 * 10 + 9);
+    for (int i = 0; i < 3; ++i)
+        SendMessageW(shell.mainWindow, WM_TIMER, 1, 0);
+    CHECK(StatusMismatch(L"1/1", L"[30,20]", L"00:00:01") == "");
+    SendMessageW(shell.mainWindow, WM_ACTIVATE, WA_INACTIVE, 0);
+    SendMessageW(shell.mainWindow, WM_TIMER, 1, 0);
+    CHECK(shell.board->clock == 3);
+    SendMessageW(shell.mainWindow, WM_ACTIVATE, WA_CLICKACTIVE, 0);
+    SendMessageW(shell.mainWindow, WM_TIMER, 1, 0);
+    CHECK(shell.board->clock == 4);
+    Command(IDM_UNDO);
+    SetCursorPos(1270, 1010);
+    SendMessageW(shell.mainWindow, WM_TIMER, 1, 0);
+    CHECK(StatusMismatch(L"0/1", L"", L"00:00:02") == "");
+}
+
+TEST_CASE("a toolbar button rises under the pointer, sinks when pressed, acts on release; greyed ones do not")
+{
+    Game game;
+    const int hint = 188, undo = 128;
+    CHECK(Button(undo, IDB_UNDO) == "flat greyed");
+    const char* looks[] = {"raised", "sunken", "raised"};
+    for (UINT message : {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP}) {
+        Pointer(shell.toolbar, message, hint + 5, 15);
+        CHECK(Button(hint, IDB_HINT) == looks[message - WM_MOUSEMOVE]);
+    }
+    CHECK(shell.board->currentTurn == 0);
+    CHECK(Button(undo, IDB_UNDO) == "flat");
+    for (UINT message :
+        {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDOWN})  // the last on greyed Undo
+        Pointer(shell.toolbar, message, undo + 5, 15);
+    CHECK(shell.board->currentTurn == -1);
+    CHECK(Button(undo, IDB_UNDO) == "flat greyed");
+    Pointer(shell.toolbar, WM_MOUSEMOVE, hint + 5, 15);
+    SetCursorPos(1270, 1010);  // gone: the next tick flattens the button
+    SendMessageW(shell.mainWindow, WM_TIMER, 1, 0);
+    CHECK(Button(hint, IDB_HINT) == "flat");
+}
+
+TEST_CASE("Exit ends the run, running the shutdown steps once")
+{
+    Game game;
+    HWND main = shell.mainWindow;
+    SendMessageW(main, WM_COMMAND, IDM_EXIT, 0);
+    CHECK(Pump());
+    CHECK(shell.board == nullptr);
+    CHECK(IsWindow(main));  // until the program's end destroys it: no second quit then
+    DestroyWindow(main);
+    CHECK_FALSE(Pump());
+}
