@@ -2,11 +2,14 @@
 #include "GameClock.h"
 #include "PixelSquares.h"
 #include "Scrolling.h"
+#include "SizeFields.h"
 #include "StatusTexts.h"
 #include "ToolbarRule.h"
 
 #include <doctest/doctest.h>
 
+#include <array>
+#include <cwchar>
 #include <limits>
 #include <string>
 
@@ -136,5 +139,21 @@ TEST_CASE("the toolbar's game buttons follow the game and the file name")
         ButtonStates s = ButtonStatesFor(c.state, c.current, c.last, c.file);
         std::string on {s.newGame ? 'N' : '-', s.undo ? 'U' : '-', s.redo ? 'R' : '-', s.hint ? 'H' : '-'};
         CHECK(on == c.enabled);
+    }
+}
+
+TEST_CASE("a size field reads as the number a player meant, within 32 bits, and clamps to the board's limits")
+{
+    const std::pair<const wchar_t*, int32_t> texts[] = {{L"", 0}, {L"abc", 0}, {L" \t\r\n42", 42},
+        {L"\x0E+5", 0}, {L"+15", 15}, {L"-3", -3}, {L"- 5", 0}, {L"07x", 7}, {L"9:", 9}, {L"/9", 0},
+        {L"2147483647", most}, {L"99999999999999999", most}, {L"-2147483648", -most - 1},
+        {L"-99999999999", -most - 1}};
+    for (const auto& [text, number] : texts)
+        CHECK_MESSAGE(ParseDecimal(text) == number, std::string(text, text + std::wcslen(text)));
+    const std::array<int32_t, 3> widths[] = {
+        {-5, 10, 5}, {4, 10, 5}, {5, 10, 5}, {9, 10, 9}, {10, 10, 10}, {100, 100, 100}, {101, 100, 100}};
+    for (const auto& [value, width, height] : widths) {
+        CHECK(ClampWidth(value) == uint32_t(width));
+        CHECK(ClampHeight(value) == uint32_t(height));
     }
 }
