@@ -13,14 +13,6 @@ struct PendingLink {
     int line;
 };
 
-std::string Lower(std::string_view s)
-{
-    std::string out(s);
-    for (char& c : out)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return out;
-}
-
 std::string_view Trim(std::string_view s)
 {
     while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
@@ -78,7 +70,7 @@ ParseResult Parser::Run(std::string_view text)
     if (result_.document.topics.empty())
         result_.errors.push_back({1, "the source has no @topic"});
     for (const PendingLink& link : links_) {
-        if (idLines_.find(Lower(link.target)) == idLines_.end())
+        if (idLines_.find(LowerCase(link.target)) == idLines_.end())
             result_.errors.push_back({link.line, "link to unknown topic '" + link.target + "'"});
     }
     return std::move(result_);
@@ -160,7 +152,7 @@ void Parser::StartTopic(std::string_view rest)
         Error("more than " + std::to_string(kMaxTopics) + " topics");
         return;
     }
-    const auto [previous, isNew] = idLines_.emplace(Lower(id), line_);
+    const auto [previous, isNew] = idLines_.emplace(LowerCase(id), line_);
     if (!isNew) {
         Error(
             "topic id '" + std::string(id) + "' is already used on line " + std::to_string(previous->second));
@@ -296,6 +288,14 @@ std::int32_t TopicHash(std::string_view id)
             hash = hash * 43u + x;
     }
     return static_cast<std::int32_t>(hash);
+}
+
+std::string LowerCase(std::string_view s)
+{
+    std::string out(s);
+    for (char& c : out)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return out;
 }
 
 }  // namespace hlp

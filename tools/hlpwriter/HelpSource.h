@@ -68,4 +68,7 @@ inline constexpr std::size_t kMaxTopics = 250;
 // Longest paragraph text, well inside what a record's length fields can say.
 inline constexpr std::size_t kMaxParagraphBytes = 8000;
 
+// Topic ids are matched without regard to case: an id in lower case.
+std::string LowerCase(std::string_view s);
+
 }  // namespace hlp

@@ -2,8 +2,6 @@
 
 #include "Cp1250.h"
 
-#include <cctype>
-
 namespace hlp {
 namespace {
 
@@ -22,14 +20,6 @@ std::string Escaped(std::string_view cp1250)
     return out;
 }
 
-std::string Anchor(std::string_view id)
-{
-    std::string out(id);
-    for (char& c : out)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return out;
-}
-
 std::string Spans(const Paragraph& paragraph)
 {
     std::string out;
@@ -40,7 +30,7 @@ std::string Spans(const Paragraph& paragraph)
         if (span.target.empty())
             out += Escaped(span.text);
         else
-            out += "<a href=\"#" + Anchor(span.target) + "\">" + Escaped(span.text) + "</a>";
+            out += "<a href=\"#" + LowerCase(span.target) + "\">" + Escaped(span.text) + "</a>";
     }
     return out;
 }
@@ -57,7 +47,7 @@ std::string WriteHelpHtml(const HelpDocument& document)
     std::string html = "<!DOCTYPE html>\n<html lang=\"cs\">\n<head>\n<meta charset=\"utf-8\">\n<title>"
         + Escaped(document.title) + "</title>\n<style>\n" + kStyle + "</style>\n</head>\n<body>\n";
     for (const Topic& topic : document.topics) {
-        html += "<section id=\"" + Anchor(topic.id) + "\">\n";
+        html += "<section id=\"" + LowerCase(topic.id) + "\">\n";
         bool inList = false;
         for (const Paragraph& paragraph : topic.paragraphs) {
             const bool item = paragraph.kind == ParagraphKind::Bullet;
