@@ -162,15 +162,18 @@ int CBoard::Load(const wchar_t* path)
     // Checking a file needs memory of its own (a scratch board to replay the
     // record on). Without it the file is refused: the game on the board has
     // not been touched yet and goes on.
+    bool memoryToCheck = true;
     try {
         if (ReadWhole(path, bytes))
             file = DecodeSavedGame(bytes);
         else
             file.refusal = Refusal::NotSavedGame;
     } catch (const CEngine::ExMalloc&) {
-        MessageBoxW(window, NoMemoryToCheckText, L"Chyba", MB_ICONEXCLAMATION | MB_OK);
-        return 0;
+        memoryToCheck = false;
     } catch (const std::bad_alloc&) {
+        memoryToCheck = false;
+    }
+    if (!memoryToCheck) {
         MessageBoxW(window, NoMemoryToCheckText, L"Chyba", MB_ICONEXCLAMATION | MB_OK);
         return 0;
     }
