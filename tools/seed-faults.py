@@ -1,0 +1,348 @@
+#!/usr/bin/env python3
+"""Measures what the test suite catches: seeds single-line faults into a clean
+copy of the product, one at a time, rebuilds, runs the suite and reports each
+fault as caught or escaped.
+
+Faults are picked by rule, not by hand: every line of the product code
+(engine/, board/, app/, panels/, brain/, resources/) offers the faults its
+text allows (a comparison flipped, a constant off by one, a call dropped, two
+arguments swapped, a colour changed, a Czech letter lost, an id exchanged),
+and a fixed seed draws from them, one rule after another in turn so that no
+kind crowds out the rest. A fault that does not compile is drawn again.
+
+A fault counts as caught when any test of the suite fails. The trees run
+cheapest first and the run stops at the first failure, which decides the
+same as running everything. Trees that the fault left unchanged (ninja has
+nothing to rebuild) are not run: their tests are the clean tree's.
+
+Usage:
+  tools/seed-faults.py [--count N] [--seed S] [--work DIR] [--list]
+                       [--results FILE] [--again EARLIER_RESULTS]
+
+The work folder (default build/faults) holds a copy of HEAD with its own build
+trees and Wine prefix, results.jsonl (one line per fault, so that a run can
+stop and go on later) and report.txt. A developer's tool: the test command
+does not run it.
+"""
+
+import argparse
+import hashlib
+import json
+import os
+import random
+import re
+import shutil
+import subprocess
+import sys
+import time
+
+ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+PRODUCT = ("engine", "board", "app", "panels", "brain", "resources")
+SOURCE_ENDINGS = (".cpp", ".h", ".rc")
+
+CZECH_PLAIN = dict(zip("áčďéěíňóřšťúůýžÁČĎÉĚÍŇÓŘŠŤÚŮÝŽ", "acdeeinorstuuyzACDEEINORSTUUYZ"))
+COMPARISONS = {" < ": " <= ", " <= ": " < ", " > ": " >= ", " >= ": " > ", " == ": " != ", " != ": " == "}
+# A bare statement that only calls something: dropping it leaves valid code.
+CALL_STATEMENT = re.compile(r"^\s*(?:[\w:]+(?:\.|->))*[\w:~]+\(.*\);\s*$")
+NOT_A_CALL = re.compile(r"^\s*(return|if|while|for|switch|case|delete|throw|using|typedef|static_assert)\b")
+TWO_ARGUMENTS = re.compile(r"(\w\()([\w.\->]+(?:\([^()]*\))?), ([\w.\->]+(?:\([^()]*\))?)([,)])")
+NUMBER = re.compile(r"(?<![\w.])(0x[0-9A-Fa-f]+|\d+)(?![\w.])")
+RGB = re.compile(r"RGB\((\s*\w+),(\s*\w+),(\s*\w+)\)")
+IDS = re.compile(r"\b(ID[MBCDIR]_\w+)\b")
+STRING = re.compile(r'L?"(?:[^"\\]|\\.)*"')
+
+
+class Fault:
+    def __init__(self, path, line, rule, before, after):
+        self.path, self.line, self.rule, self.before, self.after = path, line, rule, before, after
+        key = f"{path}:{line}:{rule}:{after}".encode()
+        self.id = hashlib.sha1(key).hexdigest()[:8]
+
+    def describe(self):
+        return f"{self.path}:{self.line} [{self.rule}] {self.before.strip()}  =>  {self.after.strip()}"
+
+
+def product_files():
+    listed = subprocess.run(["git", "ls-files", *PRODUCT], cwd=ROOT, capture_output=True, text=True, check=True)
+    return sorted(p for p in listed.stdout.split() if p.endswith(SOURCE_ENDINGS))
+
+
+def is_code(text, in_block_comment):
+    stripped = text.strip()
+    if in_block_comment or not stripped:
+        return False
+    return not stripped.startswith(("//", "/*", "*", "#include", "#pragma", "#if", "#endif", "#else"))
+
+
+def outside_strings(text, start, end):
+    return all(not (m.start() <= start < m.end() or m.start() < end <= m.end()) for m in STRING.finditer(text))
+
+
+def faults_of_line(path, number, text, ids_of_kind):
+    found = []
+
+    def add(rule, after):
+        if after != text:
+            found.append(Fault(path, number, rule, text, after))
+
+    code = text.split("//")[0] if "//" in text and '"' not in text else text
+    for old, new in COMPARISONS.items():
+        for m in re.finditer(re.escape(old), code):
+            if outside_strings(text, m.start(), m.end()):
+                add("comparison", text[: m.start()] + new + text[m.end() :])
+    for old, new in ((" && ", " || "), (" || ", " && ")):
+        for m in re.finditer(re.escape(old), code):
+            add("logic", text[: m.start()] + new + text[m.end() :])
+    for m in NUMBER.finditer(code):
+        if not outside_strings(text, m.start(), m.end()):
+            continue
+        value = int(m.group(1), 0)
+        for delta in (1, -1):
+            if value + delta < 0:
+                continue
+            shown = hex(value + delta) if m.group(1).startswith("0x") else str(value + delta)
+            add("constant", text[: m.start()] + shown + text[m.end() :])
+    if CALL_STATEMENT.match(code) and not NOT_A_CALL.match(code) and "=" not in code.split("(")[0]:
+        add("call dropped", re.match(r"^\s*", text).group(0) + ";  // dropped\n")
+    for m in TWO_ARGUMENTS.finditer(code):
+        if m.group(2) != m.group(3) and outside_strings(text, m.start(), m.end()):
+            add("arguments swapped",
+                text[: m.start()] + m.group(1) + m.group(3) + ", " + m.group(2) + m.group(4) + text[m.end() :])
+    for m in RGB.finditer(code):
+        parts = [m.group(1), m.group(2), m.group(3)]
+        for i, part in enumerate(parts):
+            try:
+                value = int(part.strip(), 0)
+            except ValueError:
+                continue
+            changed = list(parts)
+            changed[i] = " " + str(255 - value if value != 128 else 0)
+            add("colour", text[: m.start()] + "RGB(" + ",".join(changed).lstrip() + ")" + text[m.end() :])
+    for s in STRING.finditer(text):
+        for i, ch in enumerate(s.group(0)):
+            if ch in CZECH_PLAIN:
+                at = s.start() + i
+                add("czech letter", text[:at] + CZECH_PLAIN[ch] + text[at + 1 :])
+    for m in IDS.finditer(code):
+        kind = m.group(1)[:4]
+        others = [i for i in ids_of_kind.get(kind, []) if i != m.group(1)]
+        if others and not text.lstrip().startswith("#define"):
+            other = others[(number + m.start()) % len(others)]
+            add("id exchanged", text[: m.start()] + other + text[m.end() :])
+    if path.endswith(".rc") and re.match(r'^\s*"[A-Z]", IDM_', text):
+        key = text.split('"')[1]
+        add("accelerator key", text.replace(f'"{key}"', f'"{chr((ord(key) - 64) % 26 + 65)}"', 1))
+    return found
+
+
+def all_faults():
+    ids_of_kind = {}
+    with open(os.path.join(ROOT, "resources", "resource.h"), encoding="utf-8") as f:
+        for m in re.finditer(r"#define (ID[MBCDIR]_\w+)", f.read()):
+            ids_of_kind.setdefault(m.group(1)[:4], []).append(m.group(1))
+    faults = []
+    for path in product_files():
+        with open(os.path.join(ROOT, path), encoding="utf-8") as f:
+            lines = f.readlines()
+        in_block = False
+        for number, text in enumerate(lines, 1):
+            if is_code(text, in_block):
+                faults.extend(faults_of_line(path, number, text, ids_of_kind))
+            code = text.split("//")[0]
+            if "/*" in code and "*/" not in code:
+                in_block = True
+            elif "*/" in code:
+                in_block = False
+    return faults
+
+
+def draw(faults, seed):
+    """The faults in the order the seed gives: rules take turns, each drawing
+    from its own shuffled list, so that every kind is sampled."""
+    rng = random.Random(seed)
+    by_rule = {}
+    for fault in faults:
+        by_rule.setdefault(fault.rule, []).append(fault)
+    rules = sorted(by_rule)
+    rng.shuffle(rules)
+    for rule in rules:
+        rng.shuffle(by_rule[rule])
+    order = []
+    while any(by_rule.values()):
+        for rule in rules:
+            if by_rule[rule]:
+                order.append(by_rule[rule].pop())
+    return order
+
+
+class Tree:
+    """A clean copy of HEAD with the same four build trees as the test command."""
+
+    CONFIGS = [
+        ("native", {}, ["-DCMAKE_BUILD_TYPE=Debug", "-DQUINTERRA_SANITIZE=ON"]),
+        ("fuzz", {"CXX": "clang++"}, ["-DCMAKE_BUILD_TYPE=RelWithDebInfo", "-DQUINTERRA_FUZZ=ON"]),
+        ("windows", {}, ["-DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake", "-DCMAKE_BUILD_TYPE=RelWithDebInfo"]),
+        ("release", {}, ["-DCMAKE_BUILD_TYPE=Release", "-DQUINTERRA_BENCH=ON"]),
+    ]
+
+    def __init__(self, work):
+        self.work = work
+        self.src = os.path.join(work, "src")
+
+    def prepare(self):
+        head = subprocess.run(["git", "rev-parse", "HEAD"], cwd=ROOT, capture_output=True, text=True).stdout.strip()
+        stamp = os.path.join(self.work, "head")
+        if not os.path.exists(stamp) or open(stamp).read() != head:
+            shutil.rmtree(self.src, ignore_errors=True)
+            os.makedirs(self.src)
+            archive = subprocess.Popen(["git", "archive", "HEAD"], cwd=ROOT, stdout=subprocess.PIPE)
+            subprocess.run(["tar", "-x", "-C", self.src], stdin=archive.stdout, check=True)
+            archive.wait()
+            with open(stamp, "w") as f:
+                f.write(head)
+        for name, env, flags in self.CONFIGS:
+            build = os.path.join(self.src, "build", name)
+            if not os.path.exists(os.path.join(build, "build.ninja")):
+                subprocess.run(["cmake", "-S", self.src, "-B", build, "-G", "Ninja", "-DQUINTERRA_WERROR=ON", *flags],
+                               env={**os.environ, **env}, check=True, stdout=subprocess.DEVNULL)
+        ok, _ = self.build_all()
+        if not ok:
+            sys.exit("the clean tree does not build")
+
+    def build(self, name):
+        """(built, changed): whether the tree built, and whether anything in it changed."""
+        target = ["--target", "savedgame_fuzz"] if name == "fuzz" else []
+        done = subprocess.run(["cmake", "--build", os.path.join(self.src, "build", name), *target],
+                              capture_output=True, text=True)
+        return done.returncode == 0, "no work to do" not in done.stdout
+
+    def build_all(self):
+        changed = []
+        for name, _, _ in self.CONFIGS:
+            built, touched = self.build(name)
+            if not built:
+                return False, []
+            if touched:
+                changed.append(name)
+        return True, changed
+
+    def run_tests(self, name):
+        """The name of the first failing test, or None when all pass."""
+        build = os.path.join(self.src, "build", name)
+        args = ["ctest", "--test-dir", build, "--stop-on-failure", "--timeout", "300", "--output-on-failure"]
+        if name == "native":
+            args += ["-j", str(os.cpu_count() or 2)]
+        done = subprocess.run(args, capture_output=True, text=True)
+        if name == "windows":
+            subprocess.run([os.path.join(self.src, "tools", "wine-fixture.sh"), "stop", build],
+                           capture_output=True)
+        if done.returncode == 0:
+            return None
+        failed = re.findall(r"\d+ - (\S+) \(", done.stdout)
+        return failed[0] if failed else "ctest failed"
+
+
+def seed_one(tree, fault):
+    path = os.path.join(tree.src, fault.path)
+    with open(path, encoding="utf-8") as f:
+        lines = f.readlines()
+    original = list(lines)
+    # A fault run again on a later tree finds its line by its text: the
+    # lines around it may have moved.
+    at = [i for i, text in enumerate(lines) if text == fault.before]
+    if not at:
+        return {"result": "line gone"}
+    lines[min(at, key=lambda i: abs(i + 1 - fault.line))] = fault.after
+    with open(path, "w", encoding="utf-8") as f:
+        f.writelines(lines)
+    started = time.time()
+    try:
+        built, changed = tree.build_all()
+        if not built:
+            return {"result": "does not build"}
+        for name, _, _ in Tree.CONFIGS:
+            if name in changed:
+                failing = tree.run_tests(name)
+                if failing:
+                    return {"result": "caught", "by": f"{name}/{failing}"}
+        return {"result": "escaped" if changed else "no change"}
+    finally:
+        with open(path, "w", encoding="utf-8") as f:
+            f.writelines(original)
+        print(f"  {time.time() - started:.0f} s", flush=True)
+
+
+def report(work, results):
+    counted = [r for r in results if r["result"] in ("caught", "escaped")]
+    caught = [r for r in counted if r["result"] == "caught"]
+    lines = [f"{len(caught)} of {len(counted)} faults caught"
+             + (f" ({100 * len(caught) / len(counted):.0f} %)" if counted else ""), ""]
+    by_folder = {}
+    for r in counted:
+        folder = r["fault"].split("/")[0]
+        by_folder.setdefault(folder, [0, 0])[0 if r["result"] == "caught" else 1] += 1
+    for folder, (c, e) in sorted(by_folder.items()):
+        lines.append(f"{folder}: {c} of {c + e}")
+    lines += ["", "Escaped:"]
+    lines += [f"  {r['id']} {r['fault']}" for r in counted if r["result"] == "escaped"]
+    lines += ["", "Caught:"]
+    lines += [f"  {r['id']} {r['fault']}  <- {r['by']}" for r in caught]
+    text = "\n".join(lines) + "\n"
+    with open(os.path.join(work, "report.txt"), "w", encoding="utf-8") as f:
+        f.write(text)
+    return text
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
+    parser.add_argument("--count", type=int, default=100, help="faults to count (those that build)")
+    parser.add_argument("--seed", type=int, default=16)
+    parser.add_argument("--work", default=os.path.join(ROOT, "build", "faults"))
+    parser.add_argument("--again", metavar="RESULTS",
+                        help="run the escaped faults of an earlier results file on today's HEAD")
+    parser.add_argument("--list", action="store_true", help="print the drawn faults and stop")
+    parser.add_argument("--results", default="results.jsonl", help="file in the work folder to record to")
+    args = parser.parse_args()
+
+    if args.again:
+        with open(args.again, encoding="utf-8") as f:
+            earlier = [json.loads(line) for line in f]
+        order = [Fault(r["path"], r["line"], r["rule"], r["before"], r["after"])
+                 for r in earlier if r["result"] == "escaped"]
+        args.count = len(order)
+    else:
+        order = draw(all_faults(), args.seed)
+    if args.list:
+        for fault in order[: args.count]:
+            print(fault.id, fault.describe())
+        return
+
+    os.makedirs(args.work, exist_ok=True)
+    results_path = os.path.join(args.work, args.results)
+    results = []
+    if os.path.exists(results_path):
+        with open(results_path, encoding="utf-8") as f:
+            results = [json.loads(line) for line in f]
+    done = {r["id"] for r in results}
+    tree = Tree(args.work)
+    tree.prepare()
+    with open(results_path, "a", encoding="utf-8") as out:
+        for fault in order:
+            counted = sum(r["result"] in ("caught", "escaped") for r in results)
+            if counted >= args.count:
+                break
+            if fault.id in done:
+                continue
+            print(f"[{counted + 1}/{args.count}] {fault.id} {fault.describe()}", flush=True)
+            outcome = seed_one(tree, fault)
+            outcome.update(id=fault.id, fault=fault.describe(), path=fault.path, line=fault.line,
+                           rule=fault.rule, before=fault.before, after=fault.after)
+            print(f"  {outcome['result']} {outcome.get('by', '')}", flush=True)
+            results.append(outcome)
+            out.write(json.dumps(outcome, ensure_ascii=False) + "\n")
+            out.flush()
+    print(report(args.work, results))
+
+
+if __name__ == "__main__":
+    main()
