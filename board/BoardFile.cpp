@@ -3,6 +3,8 @@
 // a good one stood, and a load changes nothing until the whole file has
 // passed every check.
 #include "Board.h"
+#include "FileHandle.h"
+#include "SafeWrite.h"
 #include "SavedGame.h"
 
 #include <algorithm>
@@ -21,76 +23,6 @@ const wchar_t NoMemoryToCheckText[] =
 // The largest file worth reading: a full 100 x 100 record with every byte a
 // line end would still be far below this.
 const LONGLONG LargestSavedGame = 1 << 20;
-
-class FileHandle {
-public:
-    explicit FileHandle(HANDLE h) : handle_(h) { }
-    ~FileHandle() { Close(); }
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-    bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
-    HANDLE get() const { return handle_; }
-    bool Close()
-    {
-        if (!valid())
-            return true;
-        bool closed = CloseHandle(handle_) != 0;
-        handle_ = INVALID_HANDLE_VALUE;
-        return closed;
-    }
-
-private:
-    HANDLE handle_;
-};
-
-// The temporary file sits in the target's folder, so that putting it in place
-// stays on one volume and cannot half-happen. Its name is short, and when the
-// folder's path is so long that even a short name would pass the usual limit
-// of a path, the long form of the path is used: a target that fits the limit
-// can always be saved.
-std::wstring TemporaryPathFor(const std::wstring& path)
-{
-    size_t cut = path.find_last_of(L"\\/:");
-    std::wstring folder = cut == std::wstring::npos ? std::wstring() : path.substr(0, cut + 1);
-    std::wstring temporary = folder + L"~q" + std::to_wstring(GetCurrentProcessId() % 10000) + L".tmp";
-    if (temporary.size() < MAX_PATH)
-        return temporary;
-    DWORD room = GetFullPathNameW(temporary.c_str(), 0, nullptr, nullptr);
-    std::wstring full(room, L'\0');
-    DWORD length = room ? GetFullPathNameW(temporary.c_str(), room, full.data(), nullptr) : 0;
-    if (length == 0 || length >= room)
-        return temporary;
-    full.resize(length);
-    if (full.rfind(L"\\\\", 0) == 0)
-        return L"\\\\?\\UNC\\" + full.substr(2);
-    return L"\\\\?\\" + full;
-}
-
-// Puts the complete temporary file in the target's place, with the attributes
-// the old file had (hidden, archive and the like). The rename replaces the old
-// file in one step: when it fails, the old file is still there and whole.
-bool PutInPlace(const std::wstring& temporary, const std::wstring& target)
-{
-    const DWORD kept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE
-        | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
-    DWORD old = GetFileAttributesW(target.c_str());
-    if (old != INVALID_FILE_ATTRIBUTES && (old & kept))
-        SetFileAttributesW(temporary.c_str(), old & kept);
-    return MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
-}
-
-bool WriteWhole(const std::wstring& path, const std::vector<uint8_t>& bytes)
-{
-    FileHandle file(
-        CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.valid())
-        return false;
-    DWORD written = 0;
-    bool ok = WriteFile(file.get(), bytes.data(), DWORD(bytes.size()), &written, nullptr)
-        && written == bytes.size();
-    ok = ok && FlushFileBuffers(file.get());
-    return file.Close() && ok;
-}
 
 // Reads a file of at most LargestSavedGame bytes; false when it cannot be
 // read whole or is larger than any saved game.
@@ -138,15 +70,7 @@ bool CBoard::Save(const wchar_t* path)
     }
 
     const std::wstring target(path);
-    const std::wstring temporary = TemporaryPathFor(target);
-    // A read-only file was protected by its owner; not every file system
-    // refuses to rename over one, so the check is ours.
-    DWORD attributes = GetFileAttributesW(path);
-    bool protectedFile = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
-    bool saved = !protectedFile && WriteWhole(temporary, ToStoredForm(EncodeSavedGame(game)))
-        && PutInPlace(temporary, target);
-    if (!saved) {
-        DeleteFileW(temporary.c_str());
+    if (!WriteFileSafely(target, ToStoredForm(EncodeSavedGame(game)))) {
         std::wstring text = L"Hru se nepodařilo uložit do souboru\r" + target + L".";
         MessageBoxW(window, text.c_str(), L"Chyba", MB_ICONEXCLAMATION | MB_OK);
         return false;

@@ -1,9 +1,11 @@
 // Saved games through the file commands: opening, refusing, saving over a file.
 #include "Harness.h"
+#include "SafeWrite.h"
 #include "resource.h"
 
 #include <doctest/doctest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <new>
 
@@ -159,4 +161,69 @@ TEST_CASE("Save asks for a name once, then replaces the file keeping its attribu
     shell.nameOffset = uint16_t(target.size() - 5);
     Answering({}, [] { Command(IDM_SAVE); });
     CHECK(ReadBytes(target) == ToStoredForm(EncodeSavedGame(BoardGame())));
+}
+
+TEST_CASE("Save writes its target and no other file, whatever the folder holds")
+{
+    Game game;
+    TempFolder folder;
+    ClickAt(17 * 10 + 9, 17 * 10 + 9);
+    // Names a temporary file once had (~q<process id mod 10000>.tmp; Wine's
+    // ids are small), and the first ones tried now: all of them files of the
+    // player's, each with bytes of its own.
+    std::vector<std::wstring> others;
+    for (DWORD n = 0; n < 1000; ++n)
+        others.push_back(L"~q" + std::to_wstring(n) + L".tmp");
+    if (GetCurrentProcessId() % 10000 >= 1000)
+        others.push_back(L"~q" + std::to_wstring(GetCurrentProcessId() % 10000) + L".tmp");
+    for (uint32_t attempt = 0; attempt < 3; ++attempt)
+        others.push_back(TemporaryName(GetCurrentProcessId(), attempt));
+    auto bytesOf = [](const std::wstring& name) {
+        std::vector<uint8_t> bytes;
+        for (wchar_t c : name)
+            bytes.push_back(uint8_t(c));
+        return bytes;
+    };
+    for (const std::wstring& name : others)
+        WriteBytes(folder / name, bytesOf(name));
+
+    const std::wstring file = folder / L"partie.hra";
+    Answering({Press(IDOK, file)}, [] { Command(IDM_SAVEAS); });
+    ClickAt(17 * 3 + 9, 17 * 3 + 9);
+    Answering({}, [] { Command(IDM_SAVE); });
+    CHECK(ReadBytes(file) == ToStoredForm(EncodeSavedGame(BoardGame())));
+    CHECK(folder.Files() == long(others.size()) + 1);
+    size_t changed = 0;
+    for (const std::wstring& name : others)
+        changed += ReadBytes(folder / name) != bytesOf(name);
+    CHECK(changed == 0);
+
+    // A target that carries the first temporary name itself.
+    TempFolder empty;
+    const std::wstring named = empty / TemporaryName(GetCurrentProcessId(), 0);
+    Answering({Press(IDOK, named)}, [] { Command(IDM_SAVEAS); });
+    CHECK(ReadBytes(named) == ToStoredForm(EncodeSavedGame(BoardGame())));
+    CHECK(empty.Files() == 1);
+}
+
+TEST_CASE("in a folder that takes no new files, a game file is saved in place and a new one is refused")
+{
+    Game game;
+    std::wstring folder = L"Z:" QUINTERRA_LOCKED_FOLDER;
+    std::ranges::replace(folder, L'/', L'\\');
+    const std::wstring file = folder + L"\\partie.hra";
+    const std::string old = "old game";
+    REQUIRE(ReadBytes(file) == std::vector<uint8_t>(old.begin(), old.end()));
+    REQUIRE(CreateFileW((folder + L"\\probe").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr)
+        == INVALID_HANDLE_VALUE);
+
+    ClickAt(17 * 10 + 9, 17 * 10 + 9);
+    Answering({Press(IDOK, file), Press(IDYES)}, [] { Command(IDM_SAVEAS); });
+    CHECK(ReadBytes(file) == ToStoredForm(EncodeSavedGame(BoardGame())));
+    CHECK(Title() == L"Quinterra [20x20] partie.hra");
+
+    const std::wstring fresh = folder + L"\\nova.hra";
+    std::vector<std::wstring> seen = Answering({Press(IDOK, fresh), Press(IDOK)}, [] { Command(IDM_SAVEAS); });
+    CHECK(seen.at(1) == L"Chyba|Hru se nepodařilo uložit do souboru\r" + fresh + L".");
+    CHECK(std::distance(std::filesystem::directory_iterator(std::filesystem::path(folder)), {}) == 1);
 }
