@@ -4,11 +4,13 @@
 #include "Harness.h"
 #include "SettingsDialog.h"
 #include "Toolbar.h"
+#include "SampleGames.h"
 #include "engine/Recount.h"
 #include "resource.h"
 
 #include <doctest/doctest.h>
 
+#include <algorithm>
 #include <random>
 
 namespace {
@@ -59,7 +61,116 @@ std::string RecordMismatch(const CBoard& b, bool started)
     return EngineDifference(b, replay);
 }
 
+// The square at view column c, row r with its dark lines, one letter a pixel:
+// d dark, l light, w white, . grey, y yellow, X the cross's red, O the circle's blue.
+std::string SquareArt(const Picture& p, int c, int r)
+{
+    const std::pair<COLORREF, char> letters[] = {{Dark, 'd'}, {Light, 'l'}, {White, 'w'}, {Grey, '.'},
+        {Yellow, 'y'}, {RGB(192, 0, 0), 'X'}, {RGB(0, 0, 192), 'O'}};
+    std::string rows;
+    for (int y = 0; y < 18; ++y) {
+        for (int x = 0; x < 18; ++x) {
+            char letter = '?';
+            for (auto [colour, l] : letters)
+                letter = p.At(17 * c + x, 17 * r + y) == colour ? l : letter;
+            rows += letter;
+        }
+        rows += y < 17 ? " " : "";
+    }
+    return rows;
+}
+
+// "" when the winning five is shown yellow, but for the newest move's square,
+// which stays white.
+std::string FiveMismatch()
+{
+    const CBoard& b = *shell.board;
+    if (!b.winningFive)
+        return "no five";
+    const Picture p = Snapshot(shell.boardView);
+    const TurnRecord& t = b.record[b.currentTurn];
+    const Cell* newest = b.HoldsReply(b.currentTurn) ? b.CellAt(t.replyX, t.replyY) : b.CellAt(t.humanX, t.humanY);
+    for (const Cell* c : b.winningFive->cells)
+        if (std::string m = SquareMismatch(p, int(c->x - b.scrollX), int(c->y - b.scrollY), c->owner,
+                c == newest ? White : Yellow);
+            !m.empty())
+            return m;
+    return "";
+}
+
+// The newest cross and circle as Wine draws them with the game's 3-pixel pens.
+const std::string NewestCross =
+    "dddddddddddddddddd dwXXXllllllllllXld dXXXXXwwwwwwwXXXXd "
+    "dXXXXXXwwwwwXXXXwd dwXXXXXXwwwXXXXXXd dlwXXXXXXwXXXXXXwd "
+    "dlwwXXXXXXXXXXXwwd dlwwwXXXXXXXXXwwwd dlwwwwXXXXXXXwwwwd "
+    "dlwwwwXXXXXXXwwwwd dlwwwXXXXXXXXXwwwd dlwwXXXXXXXXXXXwwd "
+    "dlwXXXXXXwXXXXXXwd dlXXXXXXwwwXXXXXXd dXXXXXXwwwwwXXXXwd "
+    "dXXXXXwwwwwwwXXXXd dlXXXwwwwwwwwwwXwd dddddddddddddddddd";
+const std::string NewestCircle =
+    "dddddddddddddddddd dwwwwllOOOOOOlllld dwwwwOOOOOOOOOOwwd "
+    "dwwOOOOOOOOOOOOOwd dwOOOOOOOwwOOOOwwd dlOOOOOwwwwwOOOOOd "
+    "dOOOOOwwwwwwwOOOwd dOOOwwwwwwwwwOOOOd dOOOOwwwwwwwwwOOOd "
+    "dOOOOwwwwwwwwwOOOd dOOOwwwwwwwwwOOOOd dOOOOOwwwwwwwOOOwd "
+    "dlOOOOOwwwwwOOOOOd dlOOOOOOOwwOOOOwwd dlwOOOOOOOOOOOOOwd "
+    "dlwwwOOOOOOOOOOwwd dlwwwwwOOOOOOwwwwd dddddddddddddddddd";
+
 }  // namespace
+
+TEST_CASE("a cross and a circle pixel by pixel, where their squares are, scrolled or not")
+{
+    Game game;
+    ChangeBoardSize(shell.mainWindow, 60, 40);
+    ClickAt(17 * 10 + 9, 17 * 10 + 9);
+    const TurnRecord t = shell.board->record[0];
+    for (auto [dx, dy] : {std::pair {0, 0}, {3, 0}, {3, 2}}) {
+        CAPTURE(dx * 10 + dy);
+        SendMessageW(shell.boardView, WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, dx), 0);
+        SendMessageW(shell.boardView, WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, dy), 0);
+        UpdateWindow(shell.boardView);
+        REQUIRE(std::pair {shell.board->scrollX, shell.board->scrollY} == std::pair {uint32_t(dx), uint32_t(dy)});
+        const Picture p = Snapshot(shell.boardView);
+        CHECK(SquareArt(p, 10 - dx, 10 - dy) == NewestCross);
+        CHECK(SquareArt(p, int(t.replyX) - dx, int(t.replyY) - dy) == NewestCircle);
+    }
+}
+
+TEST_CASE("a game that ended, opened from a file, shows its end; Undo plays on from before it, Redo ends it")
+{
+    const SavedGame humanWon {20, 20, 4, 4, 1, 0, 30, 0, 0, 20, 20,
+        {{0, 0, 0, 5}, {1, 0, 1, 5}, {2, 0, 2, 5}, {3, 0, 3, 5}, {4, 0, 0, 0}}};
+    for (const SavedGame& ended : {humanWon, SelfPlayed(20, 20, 200), FilledWithoutFive(11, 5)}) {
+        CAPTURE(ended.width);
+        Game game;
+        TempFolder folder;
+        WriteBytes(folder / L"konec.hra", ToStoredForm(EncodeSavedGame(ended)));
+        Answering({Press(IDOK, folder / L"konec.hra")}, [] { Command(IDM_OPEN); });
+        const CBoard& b = *shell.board;
+        const int32_t end = ended.width == 11 ? BoardFull : Won;
+        REQUIRE(b.state == end);
+        CHECK(MenuText() == "New Undo");
+        CHECK(FiveMismatch() == (end == Won ? "" : "no five"));
+
+        Command(IDM_UNDO);
+        CHECK(b.state == InPlay);
+        CHECK(MenuText() == "New Undo Redo Hint");
+        CHECK(RecordMismatch(b, true) == "");
+        const Picture p = Snapshot(shell.boardView);
+        CHECK(std::ranges::count(p.pixels, Yellow) == 0);
+
+        Command(IDM_REDO);
+        CHECK(b.state == end);
+        CHECK(MenuText() == "New Undo");
+        CHECK(FiveMismatch() == (end == Won ? "" : "no five"));
+        CHECK(RecordMismatch(b, true) == "");
+
+        // The same move again ends the game the same way.
+        Command(IDM_UNDO);
+        const TurnRecord last = ended.record.back();
+        ClickAt(17 * int(last.humanX) + 9, 17 * int(last.humanY) + 9);
+        CHECK(b.state == end);
+        CHECK(RecordMismatch(b, true) == "");
+    }
+}
 
 TEST_CASE("after any clicks, hints, undos, redos and new games the record, engine, menus and picture agree")
 {
@@ -135,14 +246,7 @@ TEST_CASE("the board is drawn as raised grey squares; the newest turn white, old
     while (shell.board->state == InPlay)
         Command(IDM_HINT);
     REQUIRE(shell.board->state == Won);
-    const Picture won = Snapshot(shell.boardView);
-    const TurnRecord& last = shell.board->record[shell.board->lastTurn];
-    const uint32_t newest =
-        shell.board->lastHasReply ? last.replyY * 100 + last.replyX : last.humanY * 100 + last.humanX;
-    for (const Cell* c : shell.board->winningFive->cells)
-        CHECK(
-            SquareMismatch(won, int(c->x), int(c->y), c->owner, c->y * 100 + c->x == newest ? White : Yellow)
-            == "");
+    CHECK(FiveMismatch() == "");
 }
 
 TEST_CASE("a pixel names a square up to the board's last pixel; the context menu and a click act only there")

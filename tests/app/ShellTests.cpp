@@ -3,6 +3,7 @@
 #include "Harness.h"
 #include "MainWindow.h"
 #include "SettingsDialog.h"
+#include "Toolbar.h"
 #include "resource.h"
 
 #include <doctest/doctest.h>
@@ -165,14 +166,24 @@ TEST_CASE("restoring a maximised window brings back the view's origin of the sam
     ChangeBoardSize(shell.mainWindow, 100, 100);
     SendMessageW(shell.boardView, WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 50), 0);
     SendMessageW(shell.boardView, WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 75), 0);
+    // Position and page of both scroll bars.
+    auto bars = [] {
+        SCROLLINFO h {sizeof h, SIF_ALL, 0, 0, 0, 0, 0}, v = h;
+        GetScrollInfo(shell.boardView, SB_HORZ, &h);
+        GetScrollInfo(shell.boardView, SB_VERT, &v);
+        return std::tuple {h.nPos, h.nPage, v.nPos, v.nPage};
+    };
+    const auto restored = bars();
     ShowWindow(shell.mainWindow, SW_MAXIMIZE);
     Pump();
     CHECK(std::pair {shell.board->scrollX, shell.board->scrollY} == std::pair {0u, 0u});
+    CHECK(bars() == std::tuple {0, 40u, 0, 20u});
     SUBCASE("the same board")
     {
         ShowWindow(shell.mainWindow, SW_RESTORE);
         Pump();
         CHECK(std::pair {shell.board->scrollX, shell.board->scrollY} == std::pair {50u, 75u});
+        CHECK(bars() == restored);
         // Only that restore: a later fit keeps the view where it is.
         SendMessageW(shell.boardView, WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 5), 0);
         SendMessageW(shell.mainWindow, WM_SIZE, SIZE_RESTORED, 0);
@@ -245,4 +256,24 @@ TEST_CASE("Exit ends the run, running the shutdown steps once")
     CHECK(IsWindow(main));  // until the program's end destroys it: no second quit then
     DestroyWindow(main);
     CHECK_FALSE(Pump());
+}
+
+TEST_CASE("a toolbar button answers from its first to its last column and row, a gap between buttons not")
+{
+    Game game;
+    const struct {
+        int x, y;
+        uint16_t id;
+        int left;
+    } points[] = {{0, 4, IDB_NEW, 0}, {25, 29, IDB_NEW, 0}, {26, 15, 0, 0}, {33, 15, 0, 0}, {34, 15, IDB_OPEN, 34},
+        {59, 15, IDB_OPEN, 34}, {60, 15, IDB_SAVE, 60}, {85, 15, IDB_SAVE, 60}, {86, 15, 0, 0}, {94, 3, 0, 0},
+        {94, 30, 0, 0}, {119, 4, IDB_SETTINGS, 94}, {128, 29, IDB_UNDO, 128}, {153, 15, IDB_UNDO, 128},
+        {154, 15, IDB_REDO, 154}, {179, 15, IDB_REDO, 154}, {180, 15, 0, 0}, {188, 15, IDB_HINT, 188},
+        {213, 15, IDB_HINT, 188}, {221, 15, 0, 0}, {222, 15, IDB_HELP, 222}, {247, 15, IDB_HELP, 222},
+        {248, 15, 0, 0}};
+    for (const auto& p : points) {
+        CAPTURE(p.x * 100 + p.y);
+        const CToolbar::Hit hit = toolbarPanel.object->HitTest(p.x, p.y);
+        CHECK(std::pair {hit.button ? int(hit.button->id) : 0, hit.button ? hit.x : 0} == std::pair {int(p.id), p.left});
+    }
 }

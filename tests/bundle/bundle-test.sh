@@ -21,8 +21,13 @@ files=$(find . -type f | sort | tr '\n' ' ')
     fail "the bundle holds: $files"
 [ "$(stat -c %s quinterra.exe)" -le 409600 ] || fail "quinterra.exe is larger than 400 KB: debug information?"
 [ "$(stat -c %s pbrain-quinterra.exe)" -le 1048576 ] || fail "pbrain-quinterra.exe is larger than 1 MB"
-iconv -c -f UTF-16LE -t UTF-8 quinterra.exe | tr '\0' '\n' | grep -a -A2 'ProductVersion$' | grep -qx "$version" ||
+strings=$(iconv -c -f UTF-16LE -t UTF-8 quinterra.exe | tr '\0' '\n')
+grep -a -A2 'ProductVersion$' <<<"$strings" | grep -qx "$version" ||
     fail "quinterra.exe does not carry the version $version"
+# What the file's properties tell a player.
+for text in 'Quinterra – pět v řadě proti počítači' 'Vývojáři hry Quinterra' 'Licence MIT'; do
+    grep -aqx "$text" <<<"$strings" || fail "quinterra.exe does not describe itself as: $text"
+done
 
 printf 'ABOUT\r\nEND\r\n' | "$root/tools/wine-run.sh" "$build" "$PWD/pbrain-quinterra.exe" |
     grep 'name="Quinterra"' >/dev/null || fail "the brain program did not answer ABOUT"
