@@ -56,6 +56,11 @@ struct Shell {
         int32_t row = 0;
     } pointerSquare;
     bool mainWindowActive = true;
+    // What the last turns of the wheel left over, in 1/120 lines, per axis.
+    struct {
+        int cols = 0;
+        int rows = 0;
+    } wheelRest;
     bool pointerOverBoard = false;
 
     // Set once the board could not get its memory; the run then ends.
