@@ -91,3 +91,23 @@ Placement MaximisedPlacement(
     PixelSize size = WindowSizeFor(cols, rows, m);
     return {CentreOn(desktop, size), size};
 }
+
+WindowFit FitWindow(PixelSize outer, bool maximised, uint32_t boardCols, uint32_t boardRows, PixelSize desktop,
+    const FrameMetrics& m)
+{
+    PixelSize room = outer;
+    bool keptLarger = false;
+    if (maximised) {
+        PixelSize asked = MaximisedPlacement(true, boardCols, boardRows, desktop, m).size;
+        keptLarger = outer.width > asked.width || outer.height > asked.height;
+        // A screen too small for the asked size gives less along that axis,
+        // and the squares follow what there is.
+        room = {std::min(outer.width, asked.width), std::min(outer.height, asked.height)};
+    }
+    SquareCount fit = FitSquares(SquaresFor(room.width, room.height, m), boardCols, boardRows);
+    PixelSize window = WindowSizeFor(uint32_t(fit.cols), uint32_t(fit.rows), m);
+    PixelPoint panels {0, 0};
+    if (keptLarger)
+        panels = CentreOn({outer.width - m.fw, outer.height - m.fh}, {window.width - m.fw, window.height - m.fh});
+    return {fit, window, keptLarger, panels};
+}

@@ -103,3 +103,17 @@ struct Placement {
 };
 Placement MaximisedPlacement(
     bool haveBoard, uint32_t boardCols, uint32_t boardRows, PixelSize desktop, const FrameMetrics& m);
+
+// What a size event of the platform makes of the main window. A desktop
+// that honours the maximised size asked for (Windows, or Wine drawing its
+// own frames) gives the fitted window back; a window manager that maximises
+// to its whole work area keeps the window larger than asked, and the panels
+// then sit as one fitted block centred in the client area.
+struct WindowFit {
+    SquareCount fit;
+    PixelSize window;  // outer size of the fitted block (the window, unless kept)
+    bool keptLarger;  // maximised, and larger than the maximised size asked for
+    PixelPoint panels;  // top left of the block in the client area
+};
+WindowFit FitWindow(PixelSize outer, bool maximised, uint32_t boardCols, uint32_t boardRows, PixelSize desktop,
+    const FrameMetrics& m);

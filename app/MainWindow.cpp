@@ -80,6 +80,10 @@ LRESULT HandleMainMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPara
     case WM_TIMER: OnTimer(); return 0;
     case WM_SIZING: OnSizing(int(wParam), *reinterpret_cast<RECT*>(lParam)); return 0;
     case WM_EXITSIZEMOVE: OnExitSizeMove(window); return 0;
+    case RefitMessage: OnRefit(window); return 0;
+    // The wheel comes to the window with the focus, which is this one
+    // unless the board view has taken it.
+    case WM_MOUSEWHEEL: WheelView(GET_KEYSTATE_WPARAM(wParam), GET_WHEEL_DELTA_WPARAM(wParam)); return 0;
     default: return DefWindowProcW(window, message, wParam, lParam);
     }
 }

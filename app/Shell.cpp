@@ -29,12 +29,24 @@ PixelSize DesktopSize()
 
 void LayoutMainWindow(int x, int y, int width, int height, bool move)
 {
+    if (shell.desktopMaximised && IsZoomed(shell.mainWindow)) {
+        // The window manager's maximised window keeps its size whatever is
+        // asked; the size message it would have sent fits the panels in it.
+        SendMessageW(shell.mainWindow, WM_SIZE, SIZE_MAXIMIZED, 0);
+        return;
+    }
     UINT keep = SWP_NOZORDER | SWP_NOACTIVATE;
     SetWindowPos(shell.mainWindow, nullptr, x, y, width, height, keep | (move ? 0 : SWP_NOMOVE));
+    LayoutPanels({0, 0}, width, height);
+}
+
+void LayoutPanels(PixelPoint origin, int width, int height)
+{
+    UINT keep = SWP_NOZORDER | SWP_NOACTIVATE;
     int inner = width - shell.frameWidth;
-    SetWindowPos(shell.toolbar, nullptr, 0, 0, inner, 32, keep | SWP_NOMOVE);
-    SetWindowPos(shell.boardView, nullptr, 0, 0, inner, height - shell.frameHeight - 52, keep | SWP_NOMOVE);
-    SetWindowPos(shell.status, nullptr, 0, height - shell.frameHeight - 20, inner, 20, keep);
+    SetWindowPos(shell.toolbar, nullptr, origin.x, origin.y, inner, 32, keep);
+    SetWindowPos(shell.boardView, nullptr, origin.x, origin.y + 32, inner, height - shell.frameHeight - 52, keep);
+    SetWindowPos(shell.status, nullptr, origin.x, origin.y + height - shell.frameHeight - 20, inner, 20, keep);
 }
 
 void FormatMainTitle(uint32_t width, uint32_t height, bool withFileName)

@@ -39,6 +39,14 @@ struct Shell {
     uint32_t savedScrollY = 0;
     bool originSaved = false;
 
+    // The window manager maximised the window to more than the squares it
+    // shows: the panels sit centred in it, and its size is the desktop's.
+    bool desktopMaximised = false;
+    // The last unfitted size the platform gave, and how many times running
+    // it came: each time the fitted size is sent to the screen again.
+    PixelSize refitFrom {0, 0};
+    int refits = 0;
+
     // A frame drag (or the first showing) is in progress, and it changed the
     // square counts: the main window repaints when the drag ends.
     bool sizing = false;
@@ -56,6 +64,11 @@ struct Shell {
         int32_t row = 0;
     } pointerSquare;
     bool mainWindowActive = true;
+    // What the last turns of the wheel left over, in 1/120 lines, per axis.
+    struct {
+        int cols = 0;
+        int rows = 0;
+    } wheelRest;
     bool pointerOverBoard = false;
 
     // Set once the board could not get its memory; the run then ends.
@@ -82,6 +95,9 @@ PixelSize DesktopSize();
 // Applies an outer size (and, with move, a position) to the main window and
 // lays the toolbar, board view and status panel out inside it.
 void LayoutMainWindow(int x, int y, int width, int height, bool move);
+// Lays the three panels out as the client area of a window of width x height
+// would hold them, with their top left at origin.
+void LayoutPanels(PixelPoint origin, int width, int height);
 
 // "Quinterra [WxH]", with the current file's name when withFileName is set.
 void FormatMainTitle(uint32_t width, uint32_t height, bool withFileName);

@@ -24,14 +24,36 @@ void OnSize(bool maximised)
     FrameMetrics metrics = CurrentFrameMetrics();
     RECT outer {};
     GetWindowRect(shell.mainWindow, &outer);
-    SquareCount fit = FitSquares(SquaresFor(outer.right - outer.left, outer.bottom - outer.top, metrics),
-        shell.board->width, shell.board->height);
-    shell.fitCols = uint32_t(fit.cols);
-    shell.fitRows = uint32_t(fit.rows);
-    PixelSize size = WindowSizeFor(shell.fitCols, shell.fitRows, metrics);
-    PixelPoint centre = CentreOn(DesktopSize(), size);
-    // A size change here comes back as a nested WM_SIZE that finds the same fit.
-    LayoutMainWindow(centre.x, centre.y, size.width, size.height, maximised);
+    PixelSize given {outer.right - outer.left, outer.bottom - outer.top};
+    WindowFit fit = FitWindow(given, maximised, shell.board->width, shell.board->height, DesktopSize(), metrics);
+    shell.fitCols = uint32_t(fit.fit.cols);
+    shell.fitRows = uint32_t(fit.fit.rows);
+    shell.desktopMaximised = fit.keptLarger;
+    if (fit.keptLarger) {
+        LayoutPanels(fit.panels, fit.window.width, fit.window.height);
+        // No size loop of ours will end this: the margin around the panels
+        // is the window's for good, not a placeholder.
+        shell.sizing = false;
+        InvalidateRect(shell.mainWindow, nullptr, TRUE);
+    } else {
+        PixelPoint centre = CentreOn(DesktopSize(), fit.window);
+        bool resized = given.width != fit.window.width || given.height != fit.window.height;
+        // A size change here comes back as a nested WM_SIZE that finds the same fit.
+        LayoutMainWindow(centre.x, centre.y, fit.window.width, fit.window.height, maximised);
+        // Under a window manager, Wine applies a size set while it handles the
+        // manager's resize to the window's own idea of its size only; the
+        // screen keeps the manager's. Sent again once that has settled, it
+        // reaches the screen; elsewhere the second time changes nothing. A
+        // manager that answers with the same size again and again gets two
+        // more tries, not a loop.
+        if (resized && !maximised) {
+            bool again = given.width == shell.refitFrom.width && given.height == shell.refitFrom.height;
+            shell.refits = again ? shell.refits + 1 : 1;
+            shell.refitFrom = given;
+            if (shell.refits <= 2)
+                PostMessageW(shell.mainWindow, RefitMessage, 0, 0);
+        }
+    }
     if (!shell.board)
         return;
 
@@ -64,8 +86,18 @@ void OnSize(bool maximised)
     SetScrollPages();
     if (board.scrollX != oldX || board.scrollY != oldY)
         InvalidateRect(shell.boardView, nullptr, FALSE);
-    shell.sizing = true;
+    if (!fit.keptLarger)
+        shell.sizing = true;
     shell.sizeChanged = true;
+}
+
+void OnRefit(HWND window)
+{
+    RECT outer {};
+    if (IsZoomed(window) || IsIconic(window) || !GetWindowRect(window, &outer))
+        return;
+    SetWindowPos(window, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
+        SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void OnSizing(int edge, RECT& drag)

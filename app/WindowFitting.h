@@ -5,6 +5,10 @@
 
 // WM_SIZE of kind restored (maximised false) or maximised.
 void OnSize(bool maximised);
+// Posted by a size event that had to change the window's size: the fitted
+// size is applied once more, after the event that brought the change.
+constexpr UINT RefitMessage = WM_APP + 1;
+void OnRefit(HWND window);
 // WM_SIZING: snaps the drag rectangle in place.
 void OnSizing(int edge, RECT& drag);
 void OnExitSizeMove(HWND window);

@@ -11,6 +11,9 @@
 
 #include <windowsx.h>
 
+#include <algorithm>
+#include <cstdlib>
+
 // Range, page and position of both bars at once; bars that have nothing to
 // scroll are shown disabled rather than hidden.
 void SetUpScrollBars(HWND window, const CBoard& board)
@@ -83,6 +86,7 @@ LRESULT HandleBoardMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     case WM_PAINT: OnPaint(window); return 0;
     case WM_HSCROLL: ScrollView(SB_HORZ, LOWORD(wParam), short(HIWORD(wParam))); return 0;
     case WM_VSCROLL: ScrollView(SB_VERT, LOWORD(wParam), short(HIWORD(wParam))); return 0;
+    case WM_MOUSEWHEEL: WheelView(GET_KEYSTATE_WPARAM(wParam), GET_WHEEL_DELTA_WPARAM(wParam)); return 0;
     case WM_MOUSEMOVE: OnMouseMove(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)); return 0;
     case WM_LBUTTONDOWN: PlayAt(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)); return 0;
     case WM_RBUTTONDOWN: OnContextMenu(window, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)); return 0;
@@ -148,4 +152,23 @@ void ScrollView(int bar, int request, int thumb)
     info.fMask = SIF_POS | SIF_DISABLENOSCROLL;
     info.nPos = int(origin);
     SetScrollInfo(shell.boardView, bar, &info, TRUE);
+}
+
+void WheelView(int keys, int delta)
+{
+    if (!shell.board)
+        return;
+    const CBoard& board = *shell.board;
+    bool across = (keys & MK_SHIFT) != 0;
+    int& rest = across ? shell.wheelRest.cols : shell.wheelRest.rows;
+    UINT perNotch = 3;
+    if (!SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &perNotch, 0))
+        perNotch = 3;
+    WheelTurn turn = WheelLines(rest, delta, perNotch, across ? board.visibleCols : board.visibleRows);
+    rest = turn.rest;
+    // Line by line through the scroll bars' own requests: they stop at the
+    // board's edge and repaint only when the view moved.
+    int64_t steps = std::min<int64_t>(std::abs(int64_t(turn.lines)), across ? board.width : board.height);
+    for (int64_t i = 0; i < steps && shell.board; ++i)
+        ScrollView(across ? SB_HORZ : SB_VERT, turn.lines > 0 ? SB_LINEDOWN : SB_LINEUP, 0);
 }

@@ -26,3 +26,7 @@ void PlayAt(int x, int y);
 
 // One scroll request on one bar (SB_HORZ or SB_VERT).
 void ScrollView(int bar, int request, int thumb);
+
+// A turn of the mouse wheel over the game: rows, or columns with Shift held
+// (keys as the wheel message gives them), as many a notch as the system says.
+void WheelView(int keys, int delta);

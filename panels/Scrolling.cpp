@@ -25,3 +25,15 @@ ScrollStep ScrollAxis(int request, int thumb, uint32_t origin, uint32_t visible,
     default: return {origin, false};
     }
 }
+
+WheelTurn WheelLines(int rest, int delta, unsigned linesPerNotch, uint32_t visible)
+{
+    // No board has 10 000 lines: a larger setting scrolls to the end all the same.
+    int64_t perNotch = linesPerNotch == WheelPage ? int64_t(visible) : std::min<int64_t>(linesPerNotch, 10000);
+    if ((rest > 0 && delta > 0) || (rest < 0 && delta < 0))
+        rest = 0;
+    // Counted in 1/120 lines, so that no setting loses a fraction of a notch.
+    int64_t turned = int64_t(rest) - int64_t(delta) * perNotch;
+    int64_t lines = turned / WheelNotch;
+    return {int(lines), int(turned - lines * WheelNotch)};
+}

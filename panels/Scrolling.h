@@ -26,3 +26,19 @@ struct ScrollStep {
 // with a thumb request; a position off the board (a forged message) is held
 // to 0 .. size - visible like everything else here.
 ScrollStep ScrollAxis(int request, int thumb, uint32_t origin, uint32_t visible, uint32_t size);
+
+// The platform's wheel notch, and its setting for a page a notch.
+constexpr int WheelNotch = 120;
+constexpr unsigned WheelPage = 0xFFFFFFFF;
+
+struct WheelTurn {
+    int lines;  // to scroll: positive towards the board's end (the wheel pulled back)
+    int rest;  // what is left of the turn, in 1/120 lines, for the next one
+};
+
+// Lines scrolled by a wheel turn of delta (a notch is 120, a finer wheel
+// sends less; forward, away from the player, is positive and scrolls back),
+// with what an earlier turn left over. linesPerNotch is the system's setting:
+// 0 scrolls nothing, WheelPage a page of visible lines a notch. A turn the
+// other way drops what was left over.
+WheelTurn WheelLines(int rest, int delta, unsigned linesPerNotch, uint32_t visible);

@@ -10,6 +10,7 @@ packages=(
     doctest-dev libbenchmark-dev                       # tests and benchmarks
     wine wine64 fonts-wine                             # running the Windows build
     xvfb xdotool imagemagick x11-utils                 # a private display, a player's clicks, screenshots
+    openbox wmctrl                                     # a window manager that sizes the game as a desktop does
     locales
 )
 

@@ -287,3 +287,49 @@ TEST_CASE("a pixel names a square up to the board's last pixel; the context menu
     shell.board->state = Won;
     CHECK_FALSE(placeable(17 * 15 + 5, 17 * 15 + 5));
 }
+
+TEST_CASE("the wheel scrolls rows, with Shift columns, as the scroll bars do; a board shown whole stays put")
+{
+    Game game;
+    ChangeBoardSize(shell.mainWindow, 100, 100);
+    ClickAt(17 * 10 + 9, 17 * 10 + 9);
+    // The wheel reaches whichever of the two has the focus.
+    auto wheel = [](HWND to, int keys, int delta) {
+        SendMessageW(to, WM_MOUSEWHEEL, MAKEWPARAM(keys, delta), MAKELPARAM(100, 100));
+        Pump();
+    };
+    auto view = [] {
+        return std::tuple {shell.board->scrollX, shell.board->scrollY, GetScrollPos(shell.boardView, SB_HORZ),
+            GetScrollPos(shell.boardView, SB_VERT)};
+    };
+    wheel(shell.mainWindow, 0, -WHEEL_DELTA);  // pulled back a notch: three rows on
+    CHECK(view() == std::tuple {0u, 3u, 0, 3});
+    CHECK(SquareMismatch(Snapshot(shell.boardView), 10, 7, Human, White) == "");
+    wheel(shell.boardView, MK_SHIFT, -WHEEL_DELTA);
+    CHECK(view() == std::tuple {3u, 3u, 3, 3});
+    CHECK(SquareMismatch(Snapshot(shell.boardView), 7, 7, Human, White) == "");
+    wheel(shell.mainWindow, 0, 2 * WHEEL_DELTA);  // six rows back stop at the top
+    for (int quarter = 0; quarter < 2; ++quarter)  // a finer wheel: two quarters make a column
+        wheel(shell.mainWindow, MK_SHIFT, WHEEL_DELTA / 4);
+    CHECK(view() == std::tuple {2u, 0u, 2, 0});
+    CHECK(SquareMismatch(Snapshot(shell.boardView), 8, 10, Human, White) == "");
+    SendMessageW(shell.boardView, WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 79), 0);
+    wheel(shell.mainWindow, 0, -WHEEL_DELTA);  // the last rows stop it
+    CHECK(shell.board->scrollY == 80);
+
+    UINT lines = 0;
+    SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
+    CHECK(lines == 3);
+    SystemParametersInfoW(SPI_SETWHEELSCROLLLINES, WHEEL_PAGESCROLL, nullptr, 0);
+    wheel(shell.mainWindow, 0, WHEEL_DELTA);  // set to a page a notch
+    SystemParametersInfoW(SPI_SETWHEELSCROLLLINES, lines, nullptr, 0);
+    CHECK(shell.board->scrollY == 80 - shell.board->visibleRows);
+
+    ChangeBoardSize(shell.mainWindow, 20, 20);
+    ValidateRect(shell.boardView, nullptr);
+    for (int keys : {0, MK_SHIFT})
+        for (int delta : {-WHEEL_DELTA, WHEEL_DELTA})
+            SendMessageW(shell.mainWindow, WM_MOUSEWHEEL, MAKEWPARAM(keys, delta), 0);
+    CHECK(view() == std::tuple {0u, 0u, 0, 0});
+    CHECK_FALSE(GetUpdateRect(shell.boardView, nullptr, FALSE));
+}

@@ -198,6 +198,49 @@ TEST_CASE("restoring a maximised window brings back the view's origin of the sam
     }
 }
 
+TEST_CASE("a maximised window kept larger than asked (a window manager's) shows the fitted panels centred")
+{
+    Game game;
+    ChangeBoardSize(shell.mainWindow, 100, 100);
+    ShowWindow(shell.mainWindow, SW_MAXIMIZE);
+    Pump();
+    // Where each panel sits in the main window's client area, and its size.
+    auto panels = [] {
+        std::vector<int> at;
+        for (HWND panel : {shell.toolbar, shell.boardView, shell.status}) {
+            RECT r {};
+            GetWindowRect(panel, &r);
+            MapWindowPoints(nullptr, shell.mainWindow, reinterpret_cast<POINT*>(&r), 2);
+            at.insert(at.end(), {int(r.left), int(r.top), int(r.right - r.left), int(r.bottom - r.top)});
+        }
+        return at;
+    };
+    auto outer = [] {
+        RECT r {};
+        GetWindowRect(shell.mainWindow, &r);
+        return std::pair {r.right - r.left, r.bottom - r.top};
+    };
+    CHECK(outer() == std::pair {17 * 40 + 26L, 17 * 20 + 116L});  // asked for and given
+    CHECK(panels() == std::vector {0, 0, 698, 32, 0, 32, 698, 358, 0, 390, 698, 20});
+    // The whole 1280 x 1024 desktop, as a window manager maximises.
+    SetWindowPos(shell.mainWindow, nullptr, -4, -4, 1288, 1032, SWP_NOZORDER | SWP_NOACTIVATE);
+    Pump();
+    CHECK(outer() == std::pair {1288L, 1032L});
+    CHECK(panels() == std::vector {291, 288, 698, 32, 291, 320, 698, 358, 291, 678, 698, 20});
+    CHECK(std::pair {shell.board->visibleCols, shell.board->visibleRows} == std::pair {40u, 20u});
+    const Picture margin = Snapshot(shell.mainWindow);
+    CHECK(std::tuple {margin.At(0, 0), margin.At(200, 154), margin.At(1279, 985)}
+        == std::tuple {Face, Face, Face});  // no placeholder cross around the panels
+    ChangeBoardSize(shell.mainWindow, 30, 10);  // a new size keeps the window, centred again
+    CHECK(outer() == std::pair {1288L, 1032L});
+    CHECK(panels() == std::vector {376, 373, 528, 32, 376, 405, 528, 188, 376, 593, 528, 20});
+    CHECK(Snapshot(shell.boardView).width == 17 * 30 + 1);
+    ShowWindow(shell.mainWindow, SW_RESTORE);
+    Pump();
+    CHECK(outer() == std::pair {17 * 30 + 26L, 17 * 10 + 116L});
+    CHECK(panels() == std::vector {0, 0, 528, 32, 0, 32, 528, 188, 0, 220, 528, 20});
+}
+
 TEST_CASE("the status panel shows moves, the square under the pointer and the clock, running in play")
 {
     Game game;

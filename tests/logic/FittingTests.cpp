@@ -94,3 +94,37 @@ TEST_CASE("maximising gives at most 40 x 20 squares of the board, centred on the
         CHECK(p.position.y == c.y);
     }
 }
+
+TEST_CASE("a size event fits the window, or centres the panels in a maximised window kept larger")
+{
+    // outer: what the platform made of the window; a window manager keeps its
+    // maximised window at the whole work area (1288 x 1032 here).
+    struct Case {
+        PixelSize outer;
+        bool maximised;
+        uint32_t boardW, boardH;
+        int cols, rows;
+        bool kept;
+        PixelPoint panels;
+    } cases[] = {
+        {{258, 277}, false, 20, 20, 13, 9, false, {0, 0}},  // a manager's resize to 250 x 250
+        {{366, 456}, false, 20, 20, 20, 20, false, {0, 0}},
+        {{706, 456}, true, 100, 100, 40, 20, false, {0, 0}},  // the maximised size asked for
+        {{1288, 1032}, true, 100, 100, 40, 20, true, {291, 288}},
+        {{1288, 1032}, true, 30, 10, 30, 10, true, {376, 373}},
+        {{648, 600}, true, 100, 100, 36, 20, true, {5, 72}},  // a narrow screen: fewer columns
+        {{600, 400}, true, 100, 100, 33, 16, false, {0, 0}},  // smaller than asked both ways
+        {{1288, 1032}, false, 100, 100, 74, 53, false, {0, 0}},  // restored: all it holds
+    };
+    for (const Case& c : cases) {
+        INFO(c.outer.width, " x ", c.outer.height, ", maximised ", c.maximised);
+        WindowFit f = FitWindow(c.outer, c.maximised, c.boardW, c.boardH, {1280, 1024}, wine);
+        CHECK(f.fit.cols == c.cols);
+        CHECK(f.fit.rows == c.rows);
+        CHECK(f.window.width == Outer(c.cols, c.rows).width);
+        CHECK(f.window.height == Outer(c.cols, c.rows).height);
+        CHECK(f.keptLarger == c.kept);
+        CHECK(f.panels.x == c.panels.x);
+        CHECK(f.panels.y == c.panels.y);
+    }
+}

@@ -48,6 +48,40 @@ TEST_CASE("scroll requests move the origin within the board, repainting only wha
     }
 }
 
+TEST_CASE("a wheel turn scrolls the system's lines a notch, keeping a finer wheel's fractions")
+{
+    // Forward (positive) scrolls back; a page setting scrolls the visible lines.
+    struct Case {
+        int rest, delta;
+        unsigned perNotch;
+        uint32_t visible;
+        int lines, left;
+    } cases[] = {
+        {0, -120, 3, 20, 3, 0},
+        {0, 120, 3, 20, -3, 0},
+        {0, -240, 3, 20, 6, 0},
+        {0, -120, 1, 20, 1, 0},
+        {0, -120, 0, 20, 0, 0},  // the wheel set to scroll nothing
+        {0, -120, WheelPage, 13, 13, 0},
+        {0, 120, WheelPage, 9, -9, 0},
+        {0, -40, 3, 20, 1, 0},  // a third of a notch, a line
+        {0, -30, 3, 20, 0, 90},  // a quarter: not yet a line, kept
+        {90, -30, 3, 20, 1, 60},
+        {60, -30, 3, 20, 1, 30},
+        {0, -60, 7, 20, 3, 60},  // 3.5 lines
+        {60, -60, 7, 20, 4, 0},
+        {90, 30, 3, 20, -0, -90},  // turned back: the other way's rest is dropped
+        {-90, -30, 3, 20, 0, 90},
+        {0, -120, 4000000000u, 20, 10000, 0},  // more lines than any board, bounded
+    };
+    for (const Case& c : cases) {
+        INFO("delta ", c.delta, " after ", c.rest, " at ", c.perNotch, " a notch");
+        WheelTurn turn = WheelLines(c.rest, c.delta, c.perNotch, c.visible);
+        CHECK(turn.lines == c.lines);
+        CHECK(turn.rest == c.left);
+    }
+}
+
 TEST_CASE("a view pixel names the square a click plays and the square the pointer shows")
 {
     // Clicks count each grid line to the square before it, the pointer to

@@ -1,0 +1,124 @@
+#!/usr/bin/env bash
+# The game on a Linux desktop, as tools/play.sh runs it (its prefix settings,
+# so the window manager frames the window), under an openbox of its own on
+# the test display: the window is the desktop's (framed, listed, focused);
+# whatever size the window manager gives, the board view shows whole squares
+# only; maximising shows at most 40 x 20 squares, centred, and restoring
+# brings the earlier size back; the wheel scrolls rows, with Shift columns.
+# Usage: player-desktop.sh BUILD_DIR QUINTERRA_EXE
+source "$(dirname "$0")/player-lib.sh"
+wmctrl -m >/dev/null 2>&1 && { echo "a window manager already runs on $DISPLAY" >&2; exit 1; }
+openbox --sm-disable </dev/null >"$work/openbox.log" 2>&1 &
+openbox=$!
+# The prefix is made once in the build tree; its own Wine server goes with the test.
+source "$root/tools/play-env.sh" "$build/desktopprefix"
+desktop_down() {
+    finish
+    wineserver -k >/dev/null 2>&1 || true
+    kill "$openbox" 2>/dev/null || true
+    wait "$openbox" 2>/dev/null || true
+}
+trap desktop_down EXIT
+retry wmctrl -m >/dev/null 2>&1 || fail "openbox did not start"
+
+(cd "$work" && exec wine "$exe" </dev/null >"$work/game.log" 2>&1) &
+game=$!
+window=$(window_named '^Quinterra \[20x20\]$') || fail "the game window did not appear"
+# The window manager's frame around it, its entry in the list of windows a
+# taskbar shows, and the focus.
+[[ $(xprop -id "$window" _NET_FRAME_EXTENTS) =~ =\ [0-9]+,\ [0-9]+,\ [1-9] ]] || fail "the window has no frame"
+[[ $(xprop -root _NET_CLIENT_LIST) == *"$(printf '%#x' "$window")"* ]] || fail "the window is not in the client list"
+retry test "$(xdotool getactivewindow)" = "$window" || fail "the new window did not get the focus"
+echo "openbox frames, lists and focuses the game window"
+
+# X, Y, WIDTH and HEIGHT of the window's contents: the menu bar (19
+# pixels), then the client area at client_y.
+geometry() {
+    eval "$(xwininfo -id "$window" | awk '/Absolute upper-left X/ {print "X=" $4} /Absolute upper-left Y/ {print "Y=" $4} / Width:/ {print "WIDTH=" $2} / Height:/ {print "HEIGHT=" $2}')"
+    client_h=$((HEIGHT - 19))
+}
+client_x=0 client_y=19
+# The colours of n pixels from (x, y) of the window rightwards (or
+# downwards with "down"), as r,g,b words.
+run() {
+    local size="${3}x1"
+    [ "${4:-}" = down ] && size="1x$3"
+    convert "$work/screen.ppm" -crop "$size+$1+$2" +repage -depth 8 txt:- |
+        sed -n 's/.*(\([0-9]*\),\([0-9]*\),\([0-9]*\)).*/\1,\2,\3/p' | xargs
+}
+# What a line through the middle of the first squares meets: the margin (or
+# the window's edge), n empty squares each as its dark grid line, its light
+# edge and 15 grey pixels, the closing grid line and the scroll bar's border.
+across() {
+    local s="${1:-}" i j
+    for ((i = 0; i < $2; i++)); do
+        s+=" 128,128,128 224,224,224"
+        for ((j = 0; j < 15; j++)); do s+=" 192,192,192"; done
+    done
+    echo "${s# } 128,128,128 174,174,174"
+}
+# The board view with its top left at (bx, by) in the window shows exactly
+# c x r whole squares, with the margin colour (if any) before it.
+shows() {
+    local bx=$1 by=$2 c=$3 r=$4 before=${5:-}
+    local n=$((17 * c + 2)) m=$((17 * r + 2)) from=$bx top=$by
+    [ -n "$before" ] && { from=$((bx - 1)) top=$((by - 1)) n=$((n + 1)) m=$((m + 1)); }
+    [ "$(run $from $((by + 9)) $n)" = "$(across "$before" "$c")" ] &&
+        [ "$(run $((bx + 9)) $top $m down)" = "$(across "$before" "$r")" ]
+}
+# The window as the window manager left it is exactly c x r squares and
+# toolbar, view, scroll bars and status panel; and the screen shows them so.
+fitted() {
+    geometry
+    [ $(((WIDTH - 18) % 17)) -eq 0 ] && [ $(((HEIGHT - 89) % 17)) -eq 0 ] || return 1
+    cols=$(((WIDTH - 18) / 17)) rows=$(((HEIGHT - 89) / 17))
+    [ "$cols $rows" = "$1 $2" ] && screenshot && shows 0 $((19 + 32)) "$cols" "$rows"
+}
+resize() { wmctrl -i -r "$window" -e "0,100,100,$1,$2"; }
+
+retry fitted 20 20 || fail "at start the window is ${WIDTH}x$HEIGHT, not 20 x 20 whole squares"
+# 250 x 250 holds 13 columns (233 / 17) and 9 rows (250 - 19 - 69 = 162 pixels).
+resize 250 250
+retry fitted 13 9 || fail "a resize to 250 x 250 left ${WIDTH}x$HEIGHT, not 13 x 9 whole squares"
+resize 600 500
+retry fitted 20 20 || fail "a resize to 600 x 500 left ${WIDTH}x$HEIGHT, not the board's 20 x 20 squares"
+echo "resized by the window manager, the window keeps to whole squares"
+
+keys ctrl+t
+dialog=$(window_named '^Nastavení$') || fail "Ctrl+T opened no settings dialog"
+retry test "$(xdotool getactivewindow)" = "$dialog" || fail "the settings dialog did not get the focus"
+# The focus starts on OK; two tabs on, the width field.
+xdotool key Tab Tab type --delay 30 100
+xdotool key Tab type --delay 30 100
+xdotool key Return
+window_named '^Quinterra \[100x100\]$' >/dev/null || fail "the board did not become 100 x 100"
+retry fitted 40 20 || fail "the 100 x 100 board does not show 40 x 20 squares"
+resize 250 250
+retry fitted 13 9 || fail "a resize to 250 x 250 left ${WIDTH}x$HEIGHT, not 13 x 9 whole squares"
+restored="${WIDTH}x$HEIGHT"
+
+wmctrl -i -r "$window" -b add,maximized_vert,maximized_horz
+# The panels, 17 * 40 + 18 pixels wide and 32 + 17 * 20 + 18 + 20 high,
+# centred below the menu bar, on grey.
+maximised() {
+    geometry
+    [ "$WIDTH" -gt 698 ] && screenshot &&
+        shows $(((WIDTH - 698 + 1) / 2)) $((19 + (HEIGHT - 19 - 410 + 1) / 2 + 32)) 40 20 192,192,192
+}
+retry maximised || fail "maximised to ${WIDTH}x$HEIGHT, the window does not show 40 x 20 whole squares centred"
+[[ $(xprop -id "$window" _NET_WM_STATE) == *_NET_WM_STATE_MAXIMIZED_HORZ* ]] || fail "the window is not maximised"
+echo "maximised to ${WIDTH}x$HEIGHT, the window shows 40 x 20 whole squares in its middle"
+wmctrl -i -r "$window" -b remove,maximized_vert,maximized_horz
+retry fitted 13 9 && [ "${WIDTH}x$HEIGHT" = "$restored" ] ||
+    fail "restored, the window is ${WIDTH}x$HEIGHT, not $restored as before"
+echo "restored, the window is $restored again"
+
+# A cross at (5, 5), then the wheel over the board: three rows a notch,
+# with Shift three columns.
+click_square 5 5
+wait_for cross_at 5 5 || fail "no cross at (5,5)"
+xdotool click 5
+wait_for cross_at 5 2 || fail "a wheel notch did not scroll the cross three rows up"
+xdotool keydown shift click 5 keyup shift
+wait_for cross_at 2 2 || fail "Shift and a wheel notch did not scroll the cross three columns left"
+echo "a notch of the wheel scrolled three rows, with Shift three columns"
