@@ -11,6 +11,7 @@ packages=(
     wine wine64 fonts-wine                             # running the Windows build
     xvfb xdotool imagemagick x11-utils                 # a private display, a player's clicks, screenshots
     locales
+    nsis                                               # the Windows installer
 )
 
 sudo=""
