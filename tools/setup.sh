@@ -12,6 +12,7 @@ packages=(
     xvfb xdotool imagemagick x11-utils                 # a private display, a player's clicks, screenshots
     locales
     nsis                                               # the Windows installer
+    desktop-file-utils appstream lintian               # checking the Debian package as Debian would
 )
 
 sudo=""
