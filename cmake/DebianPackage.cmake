@@ -64,10 +64,11 @@ set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE amd64)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "The Quinterra developers <developers@quinterra.invalid>")
+# Wine 8 is the one the game is tested with ("~" lets Debian's 8.0~repack in);
 # wine64 runs the 64-bit programs; fonts-wine draws the caption buttons;
 # locales holds the sources from which the launcher compiles a Czech locale
 # where the system lacks one.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "wine (>= 8.0), wine64, fonts-wine, locales")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "wine (>= 8.0~), wine64, fonts-wine, locales")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "five in a row (gomoku) against the computer
 A game of five in a row for one person against the computer, with a Czech
 user interface. The player has crosses and moves first; the computer answers

@@ -15,7 +15,7 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 
 say() { echo "quinterra: $*" >&2; }
-if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+if [ -z "${DISPLAY:-}" ]; then
     say "no DISPLAY; the game needs a graphical desktop"
     exit 1
 fi

@@ -21,8 +21,16 @@ version=$(sed -n 's/^set(CPACK_PACKAGE_VERSION "\(.*\)")$/\1/p' "$build/CPackCon
 deb="$work/out/quinterra_${version}_amd64.deb"
 [ -f "$deb" ] || fail "no package $(basename "$deb"): $(ls "$work/out")"
 for field in "Package: quinterra" "Version: $version" "Architecture: amd64" "Section: games" \
-    "Depends: wine (>= 8.0), wine64, fonts-wine, locales"; do
+    "Depends: wine (>= 8.0~), wine64, fonts-wine, locales"; do
     dpkg-deb -f "$deb" | grep -qx "$field" || fail "the control file lacks \"$field\": $(dpkg-deb -f "$deb")"
+done
+# This machine runs the game under Wine, so it must satisfy the dependencies.
+IFS=, read -ra depends <<<"$(dpkg-deb -f "$deb" Depends)"
+for depend in "${depends[@]}"; do
+    read -r name relation wanted <<<"${depend//[()]/}"
+    have=$(dpkg-query -W -f='${Version}' "$name" 2>/dev/null) || fail "the dependency $name is not installed here"
+    [ -z "$relation" ] || dpkg --compare-versions "$have" "$relation" "$wanted" ||
+        fail "the dependency \"$depend\" does not take $name $have"
 done
 contents=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $1, $6 }')
 diff <(echo "$contents") - >&2 <<'EOF_CONTENTS' || fail "the package's files differ (< is the package)"
