@@ -35,5 +35,9 @@ TMPDIR="$prefix/tmp" WINEPREFIX="$prefix" wineserver -k 2>/dev/null || true
 # A server kept elsewhere is not reached so: the game must end all the same.
 kill "$launcher" 2>/dev/null || true
 wait "$launcher" 2>/dev/null || true
-[ -n "$shown" ] || { echo "the game window did not appear" >&2; cat "$work/launcher.log" >&2; exit 1; }
+if [ -z "$shown" ]; then
+    echo "the game window did not appear; the launcher said:" >&2
+    cat "$work/launcher.log" "$prefix/wineboot.log" >&2 2>/dev/null || true
+    exit 1
+fi
 find /tmp /var/tmp "$real_home" -mindepth 1 -not -path '/tmp/.X11-unix*' -not -path '/tmp/.work*' | sort

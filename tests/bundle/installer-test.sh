@@ -3,6 +3,7 @@
 # it greets in Czech, installs silently into a folder of our choosing, the
 # installed game starts, and the registered uninstaller takes away everything
 # the installer added: the folder, the Start-menu entry and the registry key.
+# Installed without a folder named, it goes to Program Files and leaves too.
 # Usage: installer-test.sh BUILD_DIR (through ctest: fixture wine_up)
 set -euo pipefail
 build=$(cd "$1" && pwd)
@@ -30,6 +31,9 @@ installer=$(ls "$work"/out/quinterra-*-win64.exe)
 version=$(basename "$installer" -win64.exe | cut -d- -f2)
 strings -el "$installer" | grep -A1 -x ProductVersion | grep -qx "$version" ||
     fail "the installer does not carry the version $version"
+default="$WINEPREFIX/drive_c/Program Files/Quinterra"
+[ ! -e "$default" ] && ! wine reg query "$key" >/dev/null 2>&1 ||
+    fail "Quinterra is installed in the test prefix already; remove $WINEPREFIX"
 prefix_files >"$work/before"
 
 # Escape on the welcome page leaves without installing anything.
@@ -63,6 +67,12 @@ wine "$uninstall" /S
 until_true eval '[ ! -e "$folder" ]' || fail "the uninstaller left: $(cd "$folder" && find . | tr '\n' ' ')"
 [ ! -e "$shortcut" ] || fail "the uninstaller left the Start-menu entry"
 ! wine reg query "$key" >/dev/null 2>&1 || fail "the uninstaller left the key $key"
+
+# Without /D= it goes where a Windows user expects it, and leaves as well.
+wine "$installer" /S
+[ -f "$default/quinterra.exe" ] || fail "the installer's default folder is not Program Files\\Quinterra"
+wine "$default/Uninstall.exe" /S
+until_true eval '[ ! -e "$default" ]' || fail "the uninstaller left $default"
 # The uninstaller runs from a copy in the temporary folder, which asks to be
 # deleted at the next restart; Wine then leaves its emptied folder behind.
 wineboot -r </dev/null >/dev/null 2>&1
