@@ -27,8 +27,9 @@ key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Quinterra'
 shortcut="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Quinterra.lnk"
 
 (cd "$work" && cpack -G NSIS --config "$build/CPackConfig.cmake" -B "$work/out" >/dev/null)
-installer=$(ls "$work"/out/quinterra-*-win64.exe)
-version=$(basename "$installer" -win64.exe | cut -d- -f2)
+version=$(sed -n 's/^set(CPACK_PACKAGE_VERSION "\(.*\)")$/\1/p' "$build/CPackConfig.cmake")
+installer="$work/out/quinterra-$version-win64.exe"
+[ -f "$installer" ] || fail "no installer $(basename "$installer"): $(ls "$work/out")"
 strings -el "$installer" | grep -A1 -x ProductVersion | grep -qx "$version" ||
     fail "the installer does not carry the version $version"
 default="$WINEPREFIX/drive_c/Program Files/Quinterra"
