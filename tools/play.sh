@@ -15,9 +15,5 @@ if [ ! -f "$build/CMakeCache.txt" ]; then
 fi
 cmake --build "$build" --target quinterra quinterra_help
 
-if [ -z "${DISPLAY:-}" ]; then
-    echo "play.sh: no DISPLAY; the game needs a graphical desktop" >&2
-    exit 1
-fi
-source tools/play-env.sh "$build/playprefix"
-exec wine "$build/app/quinterra.exe"
+# The same start as the Debian package's launcher, with the prefix in the tree.
+exec bash packaging/linux/wine-player.sh "$build/playprefix" "$build/app/quinterra.exe"

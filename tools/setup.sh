@@ -12,6 +12,8 @@ packages=(
     xvfb xdotool imagemagick x11-utils                 # a private display, a player's clicks, screenshots
     openbox wmctrl                                     # a window manager that sizes the game as a desktop does
     locales
+    nsis                                               # the Windows installer
+    desktop-file-utils appstream lintian               # checking the Debian package as Debian would
 )
 
 sudo=""

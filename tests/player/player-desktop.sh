@@ -10,18 +10,19 @@ source "$(dirname "$0")/player-lib.sh"
 wmctrl -m >/dev/null 2>&1 && { echo "a window manager already runs on $DISPLAY" >&2; exit 1; }
 openbox --sm-disable </dev/null >"$work/openbox.log" 2>&1 &
 openbox=$!
-# The prefix is made once in the build tree; its own Wine server goes with the test.
-source "$root/tools/play-env.sh" "$build/desktopprefix"
+# The prefix is made once in the build tree; its own Wine server (whose socket
+# the start keeps in the prefix) goes with the test.
+prefix="$build/desktopprefix"
 desktop_down() {
     finish
-    wineserver -k >/dev/null 2>&1 || true
+    WINEPREFIX="$prefix" TMPDIR="$prefix/tmp" wineserver -k >/dev/null 2>&1 || true
     kill "$openbox" 2>/dev/null || true
     wait "$openbox" 2>/dev/null || true
 }
 trap desktop_down EXIT
 retry wmctrl -m >/dev/null 2>&1 || fail "openbox did not start"
 
-(cd "$work" && exec wine "$exe" </dev/null >"$work/game.log" 2>&1) &
+(cd "$work" && exec bash "$root/packaging/linux/wine-player.sh" "$prefix" "$exe" </dev/null >"$work/game.log" 2>&1) &
 game=$!
 window=$(window_named '^Quinterra \[20x20\]$') || fail "the game window did not appear"
 # The window manager's frame around it, its entry in the list of windows a

@@ -1,0 +1,90 @@
+#!/usr/bin/env bash
+# Makes the Debian package and checks it as Debian would: its fields and
+# files, its icons against the picture they come from, and the validators of
+# desktop entries, AppStream metadata and packages. Then plays its launcher as a
+# new player would, unpacked into a temporary root, with a temporary home and
+# no Czech locale on the system: the game's window must appear, and nothing
+# may be written outside that home (the test sees the real home, /tmp and
+# /var/tmp through empty stand-ins of its own).
+# Usage: debian-test.sh BUILD_DIR (through ctest: fixture wine_up)
+set -euo pipefail
+build=$(cd "$1" && pwd)
+source=$(cd "$(dirname "$0")/../.." && pwd)
+display=":$(cat "$build/xvfb.display")"
+# Not under /tmp, which the launcher's run replaces.
+work=$(mktemp -d "$build/debian-test.XXXXXX")
+fail() { echo "FAIL: $*" >&2; exit 1; }
+trap 'rm -rf "$work"' EXIT
+
+(cd "$work" && cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/out" >/dev/null)
+version=$(sed -n 's/^set(CPACK_PACKAGE_VERSION "\(.*\)")$/\1/p' "$build/CPackConfig.cmake")
+deb="$work/out/quinterra_${version}_amd64.deb"
+[ -f "$deb" ] || fail "no package $(basename "$deb"): $(ls "$work/out")"
+for field in "Package: quinterra" "Version: $version" "Architecture: amd64" "Section: games" \
+    "Depends: wine (>= 8.0~), wine64, fonts-wine, locales"; do
+    dpkg-deb -f "$deb" | grep -qx "$field" || fail "the control file lacks \"$field\": $(dpkg-deb -f "$deb")"
+done
+# This machine runs the game under Wine, so it must satisfy the dependencies.
+IFS=, read -ra depends <<<"$(dpkg-deb -f "$deb" Depends)"
+for depend in "${depends[@]}"; do
+    read -r name relation wanted <<<"${depend//[()]/}"
+    have=$(dpkg-query -W -f='${Version}' "$name" 2>/dev/null) || fail "the dependency $name is not installed here"
+    [ -z "$relation" ] || dpkg --compare-versions "$have" "$relation" "$wanted" ||
+        fail "the dependency \"$depend\" does not take $name $have"
+done
+contents=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $1, $6 }')
+diff <(echo "$contents") - >&2 <<'EOF_CONTENTS' || fail "the package's files differ (< is the package)"
+-rwxr-xr-x ./usr/games/quinterra
+-rw-r--r-- ./usr/lib/quinterra/pbrain-quinterra.exe
+-rw-r--r-- ./usr/lib/quinterra/quinterra.exe
+-rw-r--r-- ./usr/lib/quinterra/quinterra.hlp
+-rw-r--r-- ./usr/lib/quinterra/quinterra.html
+-rwxr-xr-x ./usr/libexec/quinterra/wine-player.sh
+-rw-r--r-- ./usr/share/applications/quinterra.desktop
+-rw-r--r-- ./usr/share/doc/quinterra/changelog.gz
+-rw-r--r-- ./usr/share/doc/quinterra/copyright
+-rw-r--r-- ./usr/share/icons/hicolor/128x128/apps/quinterra.png
+-rw-r--r-- ./usr/share/icons/hicolor/256x256/apps/quinterra.png
+-rw-r--r-- ./usr/share/icons/hicolor/32x32/apps/quinterra.png
+-rw-r--r-- ./usr/share/icons/hicolor/64x64/apps/quinterra.png
+-rw-r--r-- ./usr/share/man/man6/quinterra.6.gz
+-rw-r--r-- ./usr/share/metainfo/org.quinterra.Quinterra.metainfo.xml
+EOF_CONTENTS
+
+root="$work/root"
+dpkg-deb -x "$deb" "$root"
+share="$root/usr/share"
+for size in 32 64 128 256; do
+    png="$share/icons/hicolor/${size}x${size}/apps/quinterra.png"
+    [ "$(identify -format %wx%h "$png")" = "${size}x${size}" ] || fail "$png is not $size x $size"
+    # Every pixel of the picture, grown into a square of whole pixels.
+    differing=$(convert "$png" -scale 32x32 png:- |
+        compare -metric AE - "$source/resources/quinterra.xpm" null: 2>&1 || true)
+    [ "$differing" = 0 ] || fail "the $size x $size icon is not the game's picture ($differing pixels differ)"
+done
+echo "== desktop-file-validate"
+desktop-file-validate "$share/applications/quinterra.desktop" || fail "the desktop entry is not valid"
+grep -qx 'Categories=Game;BoardGame;' "$share/applications/quinterra.desktop" || fail "the desktop entry is not a board game"
+echo "== appstreamcli validate"
+appstreamcli validate --strict --no-net "$share/metainfo/"*.metainfo.xml || fail "the AppStream metadata is not valid"
+echo "== lintian"
+lintian --fail-on error,warning "$deb" >"$work/lintian" 2>&1 || lint_failed=1
+grep -v 'running with root privileges' "$work/lintian" || true
+[ -z "${lint_failed:-}" ] || fail "lintian reports errors or warnings"
+
+# A new player's first start, as an ordinary Debian system has it: with no
+# Czech locale generated (LOCPATH hides the system's).
+home="$work/home"
+mkdir "$home" "$work/no-locales"
+find "$root" | sort >"$work/root-before"
+namespace=(unshare --mount)
+[ "$(id -u)" -eq 0 ] || namespace+=(--map-root-user)
+left=$("${namespace[@]}" bash "$source/tests/bundle/debian-launch.sh" "$work" "$HOME" "$display") ||
+    fail "the launcher did not start the game"
+[ -z "$left" ] || fail "the launcher wrote outside its home: $left"
+find "$root" | sort | diff "$work/root-before" - >&2 || fail "the launcher wrote into the installed files"
+prefix="$home/.local/share/quinterra/wineprefix"
+[ -f "$prefix/drive_c/windows/Fonts/marlett.ttf" ] || fail "the prefix lacks Wine's fonts"
+# Wine took the Czech locale that the launcher compiled: Czech settings, code page 1250.
+grep -q '^"Locale"="00000405"' "$prefix/user.reg" || fail "Wine did not run in the Czech locale"
+echo "the launcher started the game in $prefix and wrote nowhere else"
