@@ -197,13 +197,6 @@ TEST_CASE("Save writes its target and no other file, whatever the folder holds")
     for (const std::wstring& name : others)
         changed += ReadBytes(folder / name) != bytesOf(name);
     CHECK(changed == 0);
-
-    // A target that carries the first temporary name itself.
-    TempFolder empty;
-    const std::wstring named = empty / TemporaryName(GetCurrentProcessId(), 0);
-    Answering({Press(IDOK, named)}, [] { Command(IDM_SAVEAS); });
-    CHECK(ReadBytes(named) == ToStoredForm(EncodeSavedGame(BoardGame())));
-    CHECK(empty.Files() == 1);
 }
 
 TEST_CASE("in a folder that takes no new files, a game file is saved in place and a new one is refused")

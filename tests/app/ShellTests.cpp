@@ -8,6 +8,9 @@
 
 #include <doctest/doctest.h>
 
+#include <algorithm>
+#include <set>
+
 namespace {
 
 const COLORREF Face = RGB(192, 192, 192), Shadow = RGB(128, 128, 128), Light = RGB(255, 255, 255);
@@ -284,6 +287,8 @@ TEST_CASE("a toolbar button rises under the pointer, sinks when pressed, acts on
     CHECK(shell.board->currentTurn == -1);
     CHECK(Button(undo, IDB_UNDO) == "flat greyed");
     Pointer(shell.toolbar, WM_MOUSEMOVE, hint + 5, 15);
+    SendMessageW(shell.mainWindow, WM_TIMER, 1, 0);  // still there: it stays raised
+    CHECK(Button(hint, IDB_HINT) == "raised");
     SetCursorPos(1270, 1010);  // gone: the next tick flattens the button
     SendMessageW(shell.mainWindow, WM_TIMER, 1, 0);
     CHECK(Button(hint, IDB_HINT) == "flat");
@@ -318,5 +323,17 @@ TEST_CASE("a toolbar button answers from its first to its last column and row, a
         CAPTURE(p.x * 100 + p.y);
         const CToolbar::Hit hit = toolbarPanel.object->HitTest(p.x, p.y);
         CHECK(std::pair {hit.button ? int(hit.button->id) : 0, hit.button ? hit.x : 0} == std::pair {int(p.id), p.left});
+    }
+
+    // Each button shows a picture of its own, of several colours.
+    const Picture bar = Snapshot(shell.toolbar);
+    std::vector<std::vector<COLORREF>> pictures;
+    for (int left : {0, 34, 60, 94, 128, 154, 188, 222}) {
+        std::vector<COLORREF> picture;
+        for (int i = 0; i < 24 * 24; ++i)
+            picture.push_back(bar.At(left + 1 + i % 24, 5 + i / 24));
+        CHECK(std::set(picture.begin(), picture.end()).size() >= 3);
+        CHECK(std::ranges::count(pictures, picture) == 0);
+        pictures.push_back(picture);
     }
 }
