@@ -337,3 +337,24 @@ TEST_CASE("a toolbar button answers from its first to its last column and row, a
         pictures.push_back(picture);
     }
 }
+
+TEST_CASE("each toolbar button runs its own command")
+{
+    Game game;
+    ClickAt(17 * 10 + 9, 17 * 10 + 9);
+    RunButtonCommand(IDB_UNDO);
+    CHECK(shell.board->currentTurn == -1);
+    RunButtonCommand(IDB_REDO);
+    CHECK(shell.board->currentTurn == 0);
+    RunButtonCommand(IDB_HINT);
+    CHECK(shell.board->currentTurn == 1);
+    // The others open a window each, which tells the command; closed, it changes nothing.
+    for (auto [id, caption] : {std::pair {IDB_NEW, L"Zahájit novou hru?"}, {IDB_OPEN, L"Otevřít"},
+             {IDB_SAVE, L"Uložit jako"}, {IDB_SETTINGS, L"Nastavení"}}) {
+        CAPTURE(id);
+        const std::vector<std::wstring> seen =
+            Answering({Press(id == IDB_NEW ? IDNO : IDCANCEL)}, [id] { RunButtonCommand(id); });
+        CHECK(seen.at(0).substr(0, seen.at(0).find(L'|')) == caption);
+    }
+    CHECK(shell.board->currentTurn == 1);
+}

@@ -133,7 +133,7 @@ TEST_CASE("sessions: each line's answer, and the game it leaves")
             {"TURN 12,13" + std::string(990, ' '), "?", "*x12,13*"}},
         // The manager's four closed at 1,5: the brain must block 6,5.
         {{"START 20", "OK", "*"}, {"TURN 15,15", "?", "*"}, {"BOARD"}, {"2,5,2"}, {" 3 , 5 , 2 "}, {"4,5,2"},
-            {"5,5,2"}, {"1,5,1"}, {"5,5,1", "ERROR BOARD line: square 5,5 is given twice"},
+            {"5,5,2"}, {"1,5,1"}, {"4,5,1", "ERROR BOARD line: square 4,5 is given twice"},
             {"20,0,1", "ERROR BOARD line: square 20,0 is off*"},
             {"0,20,2", "ERROR BOARD line: square 0,20 is off*"},
             {"1,1,0", "ERROR BOARD line: field 0 is not 1, 2 or 3"}, {"1,1,4", "ERROR BOARD line: field 4*"},
