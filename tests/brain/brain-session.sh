@@ -7,10 +7,18 @@ set -u
 shift
 failures=0
 fail() { echo "FAIL: $1"; failures=$((failures + 1)); }
+# Starts the brain on a pair of pipes of our own: bash forgets a coprocess's
+# descriptors as soon as it has ended, which may be before its last answer is read.
+start() {
+    coproc BRAIN { "$@"; }
+    pid=$BRAIN_PID
+    exec {from}<&"${BRAIN[0]}" {to}>&"${BRAIN[1]}"
+    eval "exec ${BRAIN[0]}<&- ${BRAIN[1]}>&-"
+}
 ask() { # bytes to send (if any), the answer as an extended regular expression
-    [ -z "$1" ] || printf '%b' "$1" >&"${BRAIN[1]}"
+    [ -z "$1" ] || printf '%b' "$1" >&"$to"
     local line="" re="^$2$cr\$"
-    IFS= read -r -t 60 line <&"${BRAIN[0]}" && [[ $line =~ $re ]] || fail "$(printf '%q answered %q' "$1" "$line")"
+    IFS= read -r -t 60 line <&"$from" && [[ $line =~ $re ]] || fail "$(printf '%q answered %q' "$1" "$line")"
 }
 ends() { # what; the brain must exit by itself within a minute, with 0
     for _ in $(seq 600); do kill -0 "$pid" 2>/dev/null && sleep 0.1; done
@@ -18,19 +26,18 @@ ends() { # what; the brain must exit by itself within a minute, with 0
     wait "$pid" || fail "$1"
 }
 
-coproc BRAIN { "$@"; }
-pid=$BRAIN_PID
+start "$@"
 ask 'START 20\r\n' 'OK'
 ask 'BEGIN\r' '[0-9]+,[0-9]+'
 ask '\nTURN 10,10\n' '[0-9]+,[0-9]+'
-printf 'END\r\n' >&"${BRAIN[1]}"
+printf 'END\r\n' >&"$to"
 ends "END, with the input still open"
+exec {from}<&- {to}>&-
 
-coproc BRAIN { "$@"; }
-pid=$BRAIN_PID
+start "$@"
 ask 'START 5\n' 'OK'
-printf 'TAKEBACK 0,0' >&"${BRAIN[1]}"
-eval "exec ${BRAIN[1]}>&-"
+printf 'TAKEBACK 0,0' >&"$to"
+exec {to}>&-
 ask '' 'ERROR TAKEBACK: square 0,0 is empty'
 ends "the end of input"
 [ "$failures" -eq 0 ]
