@@ -92,8 +92,8 @@ bool PutInPlace(const std::wstring& temporary, const std::wstring& target)
 // leave the target damaged, which is why it is only the fallback.
 bool WriteInPlace(const std::wstring& target, const std::vector<uint8_t>& bytes)
 {
-    FileHandle file(
-        CreateFileW(target.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    FileHandle file(CreateFileW(
+        target.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     return file.valid() && WriteAndClose(file, bytes);
 }
 

@@ -2,9 +2,9 @@
 // and picture in step; the pixels of the squares; which pixels name a square.
 #include "BoardView.h"
 #include "Harness.h"
+#include "SampleGames.h"
 #include "SettingsDialog.h"
 #include "Toolbar.h"
-#include "SampleGames.h"
 #include "engine/Recount.h"
 #include "resource.h"
 
@@ -89,30 +89,29 @@ std::string FiveMismatch()
         return "no five";
     const Picture p = Snapshot(shell.boardView);
     const TurnRecord& t = b.record[b.currentTurn];
-    const Cell* newest = b.HoldsReply(b.currentTurn) ? b.CellAt(t.replyX, t.replyY) : b.CellAt(t.humanX, t.humanY);
+    const Cell* newest =
+        b.HoldsReply(b.currentTurn) ? b.CellAt(t.replyX, t.replyY) : b.CellAt(t.humanX, t.humanY);
     for (const Cell* c : b.winningFive->cells)
-        if (std::string m = SquareMismatch(p, int(c->x - b.scrollX), int(c->y - b.scrollY), c->owner,
-                c == newest ? White : Yellow);
+        if (std::string m = SquareMismatch(
+                p, int(c->x - b.scrollX), int(c->y - b.scrollY), c->owner, c == newest ? White : Yellow);
             !m.empty())
             return m;
     return "";
 }
 
 // The newest cross and circle as Wine draws them with the game's 3-pixel pens.
-const std::string NewestCross =
-    "dddddddddddddddddd dwXXXllllllllllXld dXXXXXwwwwwwwXXXXd "
-    "dXXXXXXwwwwwXXXXwd dwXXXXXXwwwXXXXXXd dlwXXXXXXwXXXXXXwd "
-    "dlwwXXXXXXXXXXXwwd dlwwwXXXXXXXXXwwwd dlwwwwXXXXXXXwwwwd "
-    "dlwwwwXXXXXXXwwwwd dlwwwXXXXXXXXXwwwd dlwwXXXXXXXXXXXwwd "
-    "dlwXXXXXXwXXXXXXwd dlXXXXXXwwwXXXXXXd dXXXXXXwwwwwXXXXwd "
-    "dXXXXXwwwwwwwXXXXd dlXXXwwwwwwwwwwXwd dddddddddddddddddd";
-const std::string NewestCircle =
-    "dddddddddddddddddd dwwwwllOOOOOOlllld dwwwwOOOOOOOOOOwwd "
-    "dwwOOOOOOOOOOOOOwd dwOOOOOOOwwOOOOwwd dlOOOOOwwwwwOOOOOd "
-    "dOOOOOwwwwwwwOOOwd dOOOwwwwwwwwwOOOOd dOOOOwwwwwwwwwOOOd "
-    "dOOOOwwwwwwwwwOOOd dOOOwwwwwwwwwOOOOd dOOOOOwwwwwwwOOOwd "
-    "dlOOOOOwwwwwOOOOOd dlOOOOOOOwwOOOOwwd dlwOOOOOOOOOOOOOwd "
-    "dlwwwOOOOOOOOOOwwd dlwwwwwOOOOOOwwwwd dddddddddddddddddd";
+const std::string NewestCross = "dddddddddddddddddd dwXXXllllllllllXld dXXXXXwwwwwwwXXXXd "
+                                "dXXXXXXwwwwwXXXXwd dwXXXXXXwwwXXXXXXd dlwXXXXXXwXXXXXXwd "
+                                "dlwwXXXXXXXXXXXwwd dlwwwXXXXXXXXXwwwd dlwwwwXXXXXXXwwwwd "
+                                "dlwwwwXXXXXXXwwwwd dlwwwXXXXXXXXXwwwd dlwwXXXXXXXXXXXwwd "
+                                "dlwXXXXXXwXXXXXXwd dlXXXXXXwwwXXXXXXd dXXXXXXwwwwwXXXXwd "
+                                "dXXXXXwwwwwwwXXXXd dlXXXwwwwwwwwwwXwd dddddddddddddddddd";
+const std::string NewestCircle = "dddddddddddddddddd dwwwwllOOOOOOlllld dwwwwOOOOOOOOOOwwd "
+                                 "dwwOOOOOOOOOOOOOwd dwOOOOOOOwwOOOOwwd dlOOOOOwwwwwOOOOOd "
+                                 "dOOOOOwwwwwwwOOOwd dOOOwwwwwwwwwOOOOd dOOOOwwwwwwwwwOOOd "
+                                 "dOOOOwwwwwwwwwOOOd dOOOwwwwwwwwwOOOOd dOOOOOwwwwwwwOOOwd "
+                                 "dlOOOOOwwwwwOOOOOd dlOOOOOOOwwOOOOwwd dlwOOOOOOOOOOOOOwd "
+                                 "dlwwwOOOOOOOOOOwwd dlwwwwwOOOOOOwwwwd dddddddddddddddddd";
 
 }  // namespace
 
@@ -127,7 +126,8 @@ TEST_CASE("a cross and a circle pixel by pixel, where their squares are, scrolle
         SendMessageW(shell.boardView, WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, dx), 0);
         SendMessageW(shell.boardView, WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, dy), 0);
         UpdateWindow(shell.boardView);
-        REQUIRE(std::pair {shell.board->scrollX, shell.board->scrollY} == std::pair {uint32_t(dx), uint32_t(dy)});
+        REQUIRE(
+            std::pair {shell.board->scrollX, shell.board->scrollY} == std::pair {uint32_t(dx), uint32_t(dy)});
         const Picture p = Snapshot(shell.boardView);
         CHECK(SquareArt(p, 10 - dx, 10 - dy) == NewestCross);
         CHECK(SquareArt(p, int(t.replyX) - dx, int(t.replyY) - dy) == NewestCircle);

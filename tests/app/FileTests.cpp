@@ -58,10 +58,13 @@ TEST_CASE("an opened game is the saved one: its state, its menu, its view, and i
             == L"Quinterra [" + std::to_wstring(c.game.width) + L"x" + std::to_wstring(c.game.height)
                 + L"] hra.hra");
         const Picture view = Snapshot(shell.boardView);
-        SCROLLINFO bar {sizeof bar, SIF_ALL, 0, 0, 0, 0, 0};
-        GetScrollInfo(shell.boardView, SB_VERT, &bar);
-        CHECK(std::tuple {view.width, view.height, bar.nMax, bar.nPage, bar.nPos}
-            == std::tuple {int(17 * c.game.visibleCols + 1), int(17 * c.game.visibleRows + 1),
+        SCROLLINFO across {sizeof across, SIF_ALL, 0, 0, 0, 0, 0}, down = across;
+        GetScrollInfo(shell.boardView, SB_HORZ, &across);
+        GetScrollInfo(shell.boardView, SB_VERT, &down);
+        CHECK(std::tuple {view.width, view.height}
+            == std::tuple {int(17 * c.game.visibleCols + 1), int(17 * c.game.visibleRows + 1)});
+        CHECK(std::tuple {across.nMax, across.nPage, across.nPos, down.nMax, down.nPage, down.nPos}
+            == std::tuple {int(c.game.width) - 1, c.game.visibleCols, int(c.game.scrollX),
                 int(c.game.height) - 1, c.game.visibleRows, int(c.game.scrollY)});
         uint32_t stones = 0;
         for (int32_t i = 0; i <= c.game.currentTurn; ++i)
@@ -216,7 +219,8 @@ TEST_CASE("in a folder that takes no new files, a game file is saved in place an
     CHECK(Title() == L"Quinterra [20x20] partie.hra");
 
     const std::wstring fresh = folder + L"\\nova.hra";
-    std::vector<std::wstring> seen = Answering({Press(IDOK, fresh), Press(IDOK)}, [] { Command(IDM_SAVEAS); });
+    std::vector<std::wstring> seen =
+        Answering({Press(IDOK, fresh), Press(IDOK)}, [] { Command(IDM_SAVEAS); });
     CHECK(seen.at(1) == L"Chyba|Hru se nepodařilo uložit do souboru\r" + fresh + L".");
     CHECK(std::distance(std::filesystem::directory_iterator(std::filesystem::path(folder)), {}) == 1);
 }

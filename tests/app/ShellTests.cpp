@@ -313,16 +313,17 @@ TEST_CASE("a toolbar button answers from its first to its last column and row, a
         int x, y;
         uint16_t id;
         int left;
-    } points[] = {{0, 4, IDB_NEW, 0}, {25, 29, IDB_NEW, 0}, {26, 15, 0, 0}, {33, 15, 0, 0}, {34, 15, IDB_OPEN, 34},
-        {59, 15, IDB_OPEN, 34}, {60, 15, IDB_SAVE, 60}, {85, 15, IDB_SAVE, 60}, {86, 15, 0, 0}, {94, 3, 0, 0},
-        {94, 30, 0, 0}, {119, 4, IDB_SETTINGS, 94}, {128, 29, IDB_UNDO, 128}, {153, 15, IDB_UNDO, 128},
-        {154, 15, IDB_REDO, 154}, {179, 15, IDB_REDO, 154}, {180, 15, 0, 0}, {188, 15, IDB_HINT, 188},
-        {213, 15, IDB_HINT, 188}, {221, 15, 0, 0}, {222, 15, IDB_HELP, 222}, {247, 15, IDB_HELP, 222},
-        {248, 15, 0, 0}};
+    } points[] = {{0, 4, IDB_NEW, 0}, {25, 29, IDB_NEW, 0}, {26, 15, 0, 0}, {33, 15, 0, 0},
+        {34, 15, IDB_OPEN, 34}, {59, 15, IDB_OPEN, 34}, {60, 15, IDB_SAVE, 60}, {85, 15, IDB_SAVE, 60},
+        {86, 15, 0, 0}, {94, 3, 0, 0}, {94, 30, 0, 0}, {119, 4, IDB_SETTINGS, 94}, {128, 29, IDB_UNDO, 128},
+        {153, 15, IDB_UNDO, 128}, {154, 15, IDB_REDO, 154}, {179, 15, IDB_REDO, 154}, {180, 15, 0, 0},
+        {188, 15, IDB_HINT, 188}, {213, 15, IDB_HINT, 188}, {221, 15, 0, 0}, {222, 15, IDB_HELP, 222},
+        {247, 15, IDB_HELP, 222}, {248, 15, 0, 0}};
     for (const auto& p : points) {
         CAPTURE(p.x * 100 + p.y);
         const CToolbar::Hit hit = toolbarPanel.object->HitTest(p.x, p.y);
-        CHECK(std::pair {hit.button ? int(hit.button->id) : 0, hit.button ? hit.x : 0} == std::pair {int(p.id), p.left});
+        CHECK(std::pair {hit.button ? int(hit.button->id) : 0, hit.button ? hit.x : 0}
+            == std::pair {int(p.id), p.left});
     }
 
     // Each button shows a picture of its own, of several colours.

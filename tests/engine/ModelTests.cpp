@@ -25,7 +25,8 @@ TEST_CASE("one engine serves boards of every size in turn, as a new board of any
 {
     CEngine e;
     // Each size differs from the one before in one side only, or not at all.
-    for (auto [w, h] : {std::pair {20u, 20u}, {20u, 31u}, {20u, 31u}, {27u, 31u}, {27u, 6u}, {10u, 6u}, {10u, 5u}}) {
+    for (auto [w, h] :
+        {std::pair {20u, 20u}, {20u, 31u}, {20u, 31u}, {27u, 31u}, {27u, 6u}, {10u, 6u}, {10u, 5u}}) {
         CAPTURE(w * 1000 + h);
         InitBoard(e, w, h);
         CHECK(e.numFives == h * (w - 4) + w * (h - 4) + 2 * (w - 4) * (h - 4));

@@ -18,8 +18,8 @@ bool Write(const std::string& folder, const char* name, const SavedGame& game)
         return false;
     }
     const std::vector<uint8_t> bytes = ToStoredForm(EncodeSavedGame(game));
-    std::ofstream(folder + "/" + name, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-        std::streamsize(bytes.size()));
+    std::ofstream(folder + "/" + name, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
     return true;
 }
 
