@@ -257,6 +257,10 @@ TEST_CASE("a pixel names a square up to the board's last pixel; the context menu
         const bool enabled = (GetMenuState(menu, IDM_PLACE_MARK, MF_BYCOMMAND) & MF_GRAYED) == 0;
         CHECK(enabled == (GetMenuDefaultItem(menu, FALSE, 0) == IDM_PLACE_MARK));
         CHECK((GetMenuState(menu, IDM_SETTINGS, MF_BYCOMMAND) & MF_GRAYED) == 0);
+        wchar_t place[32] = {}, settings[32] = {};
+        GetMenuStringW(menu, IDM_PLACE_MARK, place, 32, MF_BYCOMMAND);
+        GetMenuStringW(menu, IDM_SETTINGS, settings, 32, MF_BYCOMMAND);
+        CHECK(std::wstring(place) + L"|" + settings == L"Umístit značku|Nastavení...");
         DestroyMenu(menu);
         return enabled;
     };

@@ -71,7 +71,7 @@ TEST_CASE("the About box tells what the program is, in Czech")
            L"distribuci, protože zcela jistě obsahuje množství chyb\ra nedodělků.\r");
 }
 
-TEST_CASE("the settings dialog shows the board's size; Storno, Esc and its close box change nothing")
+TEST_CASE("the settings dialog's texts and the board's size; Storno, Esc and its close box change nothing")
 {
     Game game;
     ClickAt(17 * 10 + 9, 17 * 10 + 9);
@@ -84,9 +84,13 @@ TEST_CASE("the settings dialog shows the board's size; Storno, Esc and its close
     for (const Step& way : ways) {
         std::wstring shown;
         Answering({[&](HWND dialog) {
-            wchar_t text[16] = {};
-            GetWindowTextW(dialog, text, 16);
+            wchar_t text[32] = {};
+            GetWindowTextW(dialog, text, 32);
             shown = text;
+            for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+                GetWindowTextW(child, text, 32);
+                shown += std::wstring(L"|") + text;
+            }
             for (int field : {IDC_WIDTH, IDC_HEIGHT}) {
                 GetDlgItemTextW(dialog, field, text, 16);
                 shown += L" " + std::wstring(text);
@@ -95,7 +99,7 @@ TEST_CASE("the settings dialog shows the board's size; Storno, Esc and its close
             way(dialog);
         }},
             [] { Command(IDM_SETTINGS); });
-        CHECK(shown == L"Nastavení 20 20");
+        CHECK(shown == L"Nastavení|&Velikost hrací plochy|&OK|&Storno|Šířka|Výška|20|20 20 20");
         CHECK(shell.board.get() == board);
         CHECK(std::pair {board->width, board->lastTurn} == std::pair {20u, 0});
     }

@@ -23,7 +23,8 @@ struct Game {
 bool Pump();
 void Command(UINT id);
 void ClickAt(int x, int y);
-// The enabled items among New, Undo, Redo and Hint of the menu, e.g. "New Undo".
+// The enabled items among New, Undo, Redo and Hint of the menu, e.g. "New Undo",
+// and any other item that is greyed, e.g. "New !Save".
 std::string MenuText();
 std::wstring Title();
 
