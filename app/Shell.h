@@ -42,6 +42,9 @@ struct Shell {
     // The window manager maximised the window to more than the squares it
     // shows: the panels sit centred in it, and its size is the desktop's.
     bool desktopMaximised = false;
+    // The window's fitted size when last neither maximised nor kept larger:
+    // the size that the restore ending such a maximise brings back.
+    PixelSize normalSize {0, 0};
     // The last unfitted size the platform gave, and how many times running
     // it came: each time the fitted size is sent to the screen again.
     PixelSize refitFrom {0, 0};

@@ -25,7 +25,16 @@ void OnSize(bool maximised)
     RECT outer {};
     GetWindowRect(shell.mainWindow, &outer);
     PixelSize given {outer.right - outer.left, outer.bottom - outer.top};
-    WindowFit fit = FitWindow(given, maximised, shell.board->width, shell.board->height, DesktopSize(), metrics);
+    // The restore that ends a window manager's maximise goes back to the size
+    // from before it, whatever size it reports: Wine reads the restored size
+    // off the screen, and when it does so before the manager has shrunk the
+    // window, the size event still carries the maximised size. Fitted to that,
+    // the window would ask the manager to stay all but maximised.
+    PixelSize room = given;
+    if (!maximised && shell.desktopMaximised && shell.normalSize.width > 0)
+        room = shell.normalSize;
+    WindowFit fit =
+        FitWindow(room, maximised, shell.board->width, shell.board->height, DesktopSize(), metrics);
     shell.fitCols = uint32_t(fit.fit.cols);
     shell.fitRows = uint32_t(fit.fit.rows);
     shell.desktopMaximised = fit.keptLarger;
@@ -40,6 +49,8 @@ void OnSize(bool maximised)
         bool resized = given.width != fit.window.width || given.height != fit.window.height;
         // A size change here comes back as a nested WM_SIZE that finds the same fit.
         LayoutMainWindow(centre.x, centre.y, fit.window.width, fit.window.height, maximised);
+        if (!maximised)
+            shell.normalSize = fit.window;
         // Under a window manager, Wine applies a size set while it handles the
         // manager's resize to the window's own idea of its size only; the
         // screen keeps the manager's. Sent again once that has settled, it

@@ -20,8 +20,11 @@ stop() {
 
 start() {
     stop
-    # -displayfd picks a free display and tells us its number.
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp \
+    # -displayfd picks a free display and tells us its number. Without
+    # -noreset the server starts afresh whenever its last client leaves, and
+    # refuses whoever connects meanwhile: a window manager started just after
+    # a test's last look at the display then never comes up.
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset \
         3>"$build/xvfb.display" </dev/null >"$build/xvfb.log" 2>&1 &
     echo $! >"$build/xvfb.pid"
     for _ in $(seq 100); do

@@ -243,14 +243,33 @@ TEST_CASE("a maximised window kept larger than asked (a window manager's) shows 
     const Picture margin = Snapshot(shell.mainWindow);
     CHECK(std::tuple {margin.At(0, 0), margin.At(200, 154), margin.At(1279, 985)}
         == std::tuple {Face, Face, Face});  // no placeholder cross around the panels
-    ChangeBoardSize(shell.mainWindow, 30, 10);  // a new size keeps the window, centred again
-    CHECK(outer() == std::pair {1288L, 1032L});
-    CHECK(panels() == std::vector {376, 373, 528, 32, 376, 405, 528, 188, 376, 593, 528, 20});
-    CHECK(Snapshot(shell.boardView).width == 17 * 30 + 1);
-    ShowWindow(shell.mainWindow, SW_RESTORE);
-    Pump();
-    CHECK(outer() == std::pair {17 * 30 + 26L, 17 * 10 + 116L});
-    CHECK(panels() == std::vector {0, 0, 528, 32, 0, 32, 528, 188, 0, 220, 528, 20});
+    SUBCASE("a new board while maximised, then the restore")
+    {
+        ChangeBoardSize(shell.mainWindow, 30, 10);  // a new size keeps the window, centred again
+        CHECK(outer() == std::pair {1288L, 1032L});
+        CHECK(panels() == std::vector {376, 373, 528, 32, 376, 405, 528, 188, 376, 593, 528, 20});
+        CHECK(Snapshot(shell.boardView).width == 17 * 30 + 1);
+        ShowWindow(shell.mainWindow, SW_RESTORE);
+        Pump();
+        CHECK(outer() == std::pair {17 * 30 + 26L, 17 * 10 + 116L});
+        CHECK(panels() == std::vector {0, 0, 528, 32, 0, 32, 528, 188, 0, 220, 528, 20});
+    }
+    SUBCASE("a restore that reports the maximised size still brings back the size from before")
+    {
+        // As under a window manager that has not yet shrunk the window when
+        // Wine reads the restored size off the screen.
+        WINDOWPLACEMENT place {};
+        place.length = sizeof place;
+        GetWindowPlacement(shell.mainWindow, &place);
+        place.rcNormalPosition = RECT {-4, -4, 1284, 1028};
+        SetWindowPlacement(shell.mainWindow, &place);
+        Pump();
+        CHECK(outer() == std::pair {1288L, 1032L});
+        ShowWindow(shell.mainWindow, SW_RESTORE);
+        Pump();
+        CHECK(outer() == std::pair {17 * 40 + 26L, 17 * 20 + 116L});
+        CHECK(panels() == std::vector {0, 0, 698, 32, 0, 32, 698, 358, 0, 390, 698, 20});
+    }
 }
 
 TEST_CASE("the status panel shows moves, the square under the pointer and the clock, running in play")
