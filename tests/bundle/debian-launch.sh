@@ -8,14 +8,15 @@
 set -euo pipefail
 export DISPLAY=$3
 real_home=$2
-# The work folder may lie in the real home: it stays in sight under /tmp, as
-# does the display's socket, and nothing else of /tmp.
-x11=$(mktemp -d "$1/x11.XXXXXX")
-mount --bind /tmp/.X11-unix "$x11"
-mount -t tmpfs stand-in /tmp
-mkdir /tmp/.X11-unix /tmp/.work
-mount --move "$x11" /tmp/.X11-unix
-mount --bind "$1" /tmp/.work
+# The work folder may lie in the real home or in /tmp itself: the new /tmp is
+# made ready beside it, holding the work folder and the display's socket and
+# nothing else, and only then put over the real one.
+stage=$(mktemp -d "$1/stand-in.XXXXXX")
+mount -t tmpfs stand-in "$stage"
+mkdir "$stage/.X11-unix" "$stage/.work"
+mount --bind /tmp/.X11-unix "$stage/.X11-unix"
+mount --bind "$1" "$stage/.work"
+mount --move "$stage" /tmp
 for dir in /var/tmp "$real_home"; do mount -t tmpfs stand-in "$dir"; done
 work=/tmp/.work
 
