@@ -355,7 +355,8 @@ def main():
                 break
             if fault.id in done:
                 continue
-            print(f"[{counted + 1}/{args.count}] {fault.id} {fault.describe()}", flush=True)
+            total = len(order) if args.again else args.count
+            print(f"[{counted + 1}/{total}] {fault.id} {fault.describe()}", flush=True)
             outcome = seed_one(tree, fault)
             outcome.update(id=fault.id, fault=fault.describe(), path=fault.path, line=fault.line,
                            rule=fault.rule, before=fault.before, after=fault.after)
