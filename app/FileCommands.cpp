@@ -6,7 +6,7 @@
 #include "BoardView.h"
 #include "Commands.h"
 #include "Shell.h"
-#include "WindowFitting.h"
+#include "FittingHandlers.h"
 
 #include <commdlg.h>
 #include <windows.h>

@@ -6,7 +6,7 @@
 #include "Shell.h"
 #include "StatusPanel.h"
 #include "Toolbar.h"
-#include "WindowFitting.h"
+#include "FittingHandlers.h"
 #include "resource.h"
 
 #include <windowsx.h>

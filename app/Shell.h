@@ -4,7 +4,7 @@
 #pragma once
 
 #include "Board.h"
-#include "Fitting.h"
+#include "FittingArithmetic.h"
 
 #include <windows.h>
 

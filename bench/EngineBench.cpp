@@ -35,7 +35,7 @@ size_t SlowestPosition(uint32_t size)
     size_t slowest = 0;
     auto longest = std::chrono::steady_clock::duration::zero();
     for (size_t k = 0; k < game.size(); ++k) {
-        const int32_t side = k % 2 == 0 ? Human : Computer;
+        const Player side = k % 2 == 0 ? Human : Computer;
         auto fastest = std::chrono::steady_clock::duration::max();
         for (int batch = 0; batch < 5; ++batch) {
             const auto start = std::chrono::steady_clock::now();
@@ -57,7 +57,7 @@ enum Phase { Start, Middle, End, Slowest, Over };
 // Sets e to a position of the self-played game and returns the side to move:
 // after the first turn, half-way, one turn before the end, the slowest
 // position for ChooseMove, or the finished game.
-int32_t SetUpPhase(CEngine& e, uint32_t size, int64_t phase)
+Player SetUpPhase(CEngine& e, uint32_t size, int64_t phase)
 {
     const auto& game = GameOf(size);
     size_t moves = game.size();
@@ -102,7 +102,7 @@ void BM_ChooseMove(benchmark::State& state)
 {
     const auto size = uint32_t(state.range(0));
     CEngine e;
-    const int32_t side = SetUpPhase(e, size, state.range(1));
+    const Player side = SetUpPhase(e, size, state.range(1));
     for (auto _ : state)
         benchmark::DoNotOptimize(e.ChooseMove(side));
     state.SetLabel(Label(e, state.range(1)));
@@ -115,7 +115,7 @@ BENCHMARK(BM_ChooseMove)
 void BM_ChooseMoveRuleByRule(benchmark::State& state)
 {
     CEngine e;
-    const int32_t side = SetUpPhase(e, 100, state.range(0));
+    const Player side = SetUpPhase(e, 100, state.range(0));
     for (auto _ : state)
         benchmark::DoNotOptimize(Ladder(e, side));
     state.SetLabel(Label(e, state.range(0)));
@@ -126,7 +126,7 @@ void BM_PlaceRemove(benchmark::State& state)
 {
     const auto size = uint32_t(state.range(0));
     CEngine e;
-    const int32_t side = SetUpPhase(e, size, Middle);
+    const Player side = SetUpPhase(e, size, Middle);
     Cell* c = e.ChooseMove(side);
     for (auto _ : state) {
         e.Place(side, c);

@@ -41,7 +41,7 @@ std::vector<const Cell*> SelfPlayedGame(CEngine& e, uint32_t w, uint32_t h)
     std::vector<const Cell*> moves;
     e.state = InPlay;
     while (e.state == InPlay) {
-        const int32_t side = moves.size() % 2 == 0 ? Human : Computer;
+        const Player side = moves.size() % 2 == 0 ? Human : Computer;
         Cell* c = side == Human ? HumanMove(e, rng, moves) : e.ChooseMove(Computer);
         e.Place(side, c);
         e.CheckOutcome();

@@ -55,16 +55,10 @@ void CBoard::FreeRecord()
     record.reset();
 }
 
-void CBoard::CellFromPoint(int px, int py, uint32_t& column, uint32_t& row) const
+Cell* CBoard::SquareAtPixel(int px, int py) const
 {
-    column = CellAtPixel(px, scrollX);
-    row = CellAtPixel(py, scrollY);
-}
-
-Cell* CBoard::CellAtPoint(int px, int py) const
-{
-    uint32_t column, row;
-    CellFromPoint(px, py, column, row);
+    const uint32_t column = ::SquareAtPixel(px, scrollX);
+    const uint32_t row = ::SquareAtPixel(py, scrollY);
     return column < width && row < height ? CellAt(column, row) : nullptr;
 }
 

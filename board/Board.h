@@ -38,13 +38,11 @@ public:
     void Reset();
     void FreeRecord();
 
-    // The square under a client pixel of the board view (no range check).
-    void CellFromPoint(int px, int py, uint32_t& column, uint32_t& row) const;
-    // The cell under a client pixel, or null when the pixel lies past the
-    // last column or row: while the window is being resized the view can
-    // reach beyond the board. The one place that decides whether a pixel
-    // names a square.
-    Cell* CellAtPoint(int px, int py) const;
+    // The cell under a client pixel of the board view, or null when the
+    // pixel lies past the last column or row: while the window is being
+    // resized the view can reach beyond the board. The one place that decides
+    // whether a pixel names a square.
+    Cell* SquareAtPixel(int px, int py) const;
     void ShowWinningFive();
 
     // Plays one turn: the human's move at the pixel (or, with hint set, the
@@ -69,7 +67,7 @@ public:
 
     // Drawing (BoardPaint.cpp).
     void DrawFrame(HDC dc, uint32_t column, uint32_t row);
-    void DrawSquare(HDC dc, uint32_t column, uint32_t row, int32_t owner, int32_t style);
+    void DrawSquare(HDC dc, uint32_t column, uint32_t row, Player owner, SquareStyle style);
     void Paint(HDC dc);
 
     HWND window;
@@ -99,7 +97,7 @@ private:
     // when the view has no parent or the parent no menu.
     void EnableCommand(UINT id, bool enabled);
     // Draws the stones that turn i holds, each with its player's mark.
-    void DrawTurn(HDC dc, int32_t i, int32_t style);
+    void DrawTurn(HDC dc, int32_t i, SquareStyle style);
     // Draws the squares of turn i's stones empty and grey.
     void EraseTurn(HDC dc, int32_t i);
     bool Visible(uint32_t column, uint32_t row) const;

@@ -125,7 +125,7 @@ int CBoard::Load(const wchar_t* path)
         state = InPlay;
     std::copy(game.record.begin(), game.record.end(), record.get());
 
-    auto replay = [this](int32_t player, uint32_t x, uint32_t y) {
+    auto replay = [this](Player player, uint32_t x, uint32_t y) {
         // The decoder replayed the record already; this guards the engine.
         if (x >= width || y >= height || CellAt(x, y)->owner != Nobody)
             throw ExOpen();

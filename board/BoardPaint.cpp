@@ -2,9 +2,9 @@
 // whole visible part through an off-screen bitmap for a paint request.
 #include "Board.h"
 
-namespace {
+#include "PixelSquares.h"
 
-const int SquarePixels = 17;
+namespace {
 
 void Line(HDC dc, int x0, int y0, int x1, int y1)
 {
@@ -43,7 +43,7 @@ void CBoard::DrawFrame(HDC dc, uint32_t column, uint32_t row)
     Line(dc, x, y, x, y + 4);
 }
 
-void CBoard::DrawSquare(HDC dc, uint32_t column, uint32_t row, int32_t owner, int32_t style)
+void CBoard::DrawSquare(HDC dc, uint32_t column, uint32_t row, Player owner, SquareStyle style)
 {
     if (!Visible(column, row))
         return;

@@ -14,7 +14,7 @@ bool Over(const CEngine& e)
 }
 
 // Places one recorded move on the scratch board, or says why it cannot be.
-std::string PlayRecorded(CEngine& e, int32_t player, uint32_t x, uint32_t y, int32_t turn)
+std::string PlayRecorded(CEngine& e, Player player, uint32_t x, uint32_t y, int32_t turn)
 {
     const char* who = player == Human ? "the human's move" : "the reply";
     if (x >= e.width || y >= e.height)

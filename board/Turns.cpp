@@ -3,7 +3,7 @@
 // changes, on a context of the view taken for the operation.
 #include "Board.h"
 
-void CBoard::DrawTurn(HDC dc, int32_t i, int32_t style)
+void CBoard::DrawTurn(HDC dc, int32_t i, SquareStyle style)
 {
     const TurnRecord& t = record[i];
     if (HoldsHuman(i))
@@ -34,7 +34,7 @@ void CBoard::Play(int px, int py, bool hint)
 {
     Cell* square = nullptr;
     if (!hint) {
-        square = CellAtPoint(px, py);
+        square = SquareAtPixel(px, py);
         if (!square)
             return;
     }

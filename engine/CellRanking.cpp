@@ -1,6 +1,6 @@
 #include "CellRanking.h"
 
-#include "Engine.h"
+#include "Cell.h"
 
 #include <algorithm>
 
@@ -21,7 +21,7 @@ uint32_t CellRanking::Key(const Cell& c) const
     return c.score[player] << 21 | (placeMask - uint32_t(&c - cells));
 }
 
-void CellRanking::Build(const Cell* first, uint32_t count, int32_t p)
+void CellRanking::Build(const Cell* first, uint32_t count, Player p)
 {
     cells = first;
     leaves = count;

@@ -4,10 +4,10 @@
 // are the cells: a changed cell climbs only as far as it changes the winners.
 #pragma once
 
+#include "Cell.h"
+
 #include <cstdint>
 #include <vector>
-
-struct Cell;
 
 class CellRanking {
 public:
@@ -17,7 +17,7 @@ public:
 
     // Ranks the count cells from first for player; count is at most maxCells.
     // May raise std::bad_alloc.
-    void Build(const Cell* first, uint32_t count, int32_t player);
+    void Build(const Cell* first, uint32_t count, Player player);
     // Takes in a change of c's owner or of its score for this player.
     void Refresh(const Cell& c);
     // The place of the best empty cell, or none when no cell is empty.
@@ -30,7 +30,7 @@ private:
 
     const Cell* cells = nullptr;
     uint32_t leaves = 0;
-    int32_t player = 0;
+    Player player = Human;
     // node[1] is the root, node[i] the larger of node[2i] and node[2i+1], and
     // node[leaves + k] the key of cell k.
     std::vector<uint32_t> node;

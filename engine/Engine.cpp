@@ -110,7 +110,7 @@ void CEngine::Init()
     winningFive = nullptr;
 
     try {
-        for (int32_t p : {Human, Computer}) {
+        for (Player p : {Human, Computer}) {
             fours[p].Reset(numFives);
             framedThrees[p].Reset(numFives);
             splitThrees[p].Reset(numFives);
@@ -124,7 +124,7 @@ void CEngine::Init()
     }
 }
 
-void CEngine::AddScore(int32_t p, Five* f, uint32_t delta)
+void CEngine::AddScore(Player p, Five* f, uint32_t delta)
 {
     for (Cell* c : f->cells) {
         c->score[p] += delta;
@@ -132,7 +132,7 @@ void CEngine::AddScore(int32_t p, Five* f, uint32_t delta)
     }
 }
 
-int32_t CEngine::Opponent(int32_t player)
+Player CEngine::Opponent(Player player)
 {
     switch (player) {
     case Human: return Computer;
@@ -141,7 +141,7 @@ int32_t CEngine::Opponent(int32_t player)
     }
 }
 
-void CEngine::Place(int32_t p, Cell* c)
+void CEngine::Place(Player p, Cell* c)
 {
     c->owner = p;
     --freeCells;
@@ -171,7 +171,7 @@ void CEngine::Place(int32_t p, Cell* c)
 
 void CEngine::Remove(Cell* c)
 {
-    const int32_t p = c->owner;
+    const Player p = c->owner;
     for (uint32_t i = 0; i < c->fiveCount; ++i) {
         Five* f = c->fives[i];
         if (f->count != -1) {

@@ -3,44 +3,13 @@
 // Plain standard C++: the same code runs in the game and in the brain program.
 #pragma once
 
+#include "Cell.h"
 #include "CellRanking.h"
 #include "FiveSet.h"
+#include "GameState.h"
 
 #include <cstdint>
 #include <memory>
-
-// Who a stone, a cell or a five belongs to.
-enum Player : int32_t {
-    Human = 0,  // crosses, moves first
-    Computer = 1,  // circles
-    Nobody = 2,  // an empty cell, or a five that is empty or blocked
-};
-
-enum GameState : int32_t {
-    NotStarted = 0,
-    InPlay = 1,
-    Won = 2,
-    BoardFull = 3,
-};
-
-struct Five;
-
-// One square of the board.
-struct Cell {
-    uint32_t x;
-    uint32_t y;
-    int32_t owner;
-    uint32_t fiveCount;
-    Five* fives[20];  // the first fiveCount, in enumeration order
-    uint32_t score[2];  // worth of this square to the human and to the computer
-};
-
-// One window of five consecutive squares along a row, a column or a diagonal.
-struct Five {
-    int32_t owner;  // Human or Computer when only its stones lie here, else Nobody
-    int32_t count;  // the owner's stones, 0..5; -1 when blocked by both sides
-    Cell* cells[5];  // in line order
-};
 
 class CEngine {
 public:
@@ -64,12 +33,12 @@ public:
 
     // Adds delta (unsigned, so a "negative" delta wraps) to player p's score
     // in each of the five's cells, and ranks those cells anew.
-    void AddScore(int32_t p, Five* f, uint32_t delta);
-    static int32_t Opponent(int32_t player);
+    void AddScore(Player p, Five* f, uint32_t delta);
+    static Player Opponent(Player player);
 
     // Puts p's stone on an empty cell and brings every five through it and
     // every score in those fives up to date. The caller vouches the cell is empty.
-    void Place(int32_t p, Cell* c);
+    void Place(Player p, Cell* c);
     // Takes the stone off an occupied cell. Afterwards the engine is exactly as
     // if that stone had never been placed.
     void Remove(Cell* c);
@@ -79,15 +48,15 @@ public:
 
     // The square the engine plays for player p: a pure function of the position.
     // Only asked while at least one cell is empty.
-    Cell* ChooseMove(int32_t p) const;
+    Cell* ChooseMove(Player p) const;
 
     // The rules of the ladder, each returning an empty cell or nullptr: for
     // a five or stretch, the first in the five array.
-    Cell* FindFour(int32_t q) const;
-    Cell* FindSplitThree(int32_t q) const;
-    Cell* FindOpenThree(int32_t q) const;
-    Cell* FindBestThree(int32_t q) const;
-    Cell* BestCell(int32_t q) const;
+    Cell* FindFour(Player q) const;
+    Cell* FindSplitThree(Player q) const;
+    Cell* FindOpenThree(Player q) const;
+    Cell* FindBestThree(Player q) const;
+    Cell* BestCell(Player q) const;
 
     uint32_t width = 0;
     uint32_t height = 0;
@@ -97,7 +66,7 @@ public:
     uint32_t scoreTable[6];
     Five* winningFive = nullptr;
     uint32_t freeCells = 0;
-    int32_t state = NotStarted;
+    GameState state = NotStarted;
 
     // Kept by Place and Remove so that neither the move choice nor the
     // outcome has to scan the board. For each player q, by place in the five

@@ -5,16 +5,7 @@
 // reply costs the same on every size of board.
 #include "Engine.h"
 
-namespace {
-
-bool IsEmpty(const Cell* c)
-{
-    return c->owner == Nobody;
-}
-
-}  // namespace
-
-Cell* CEngine::FindFour(int32_t q) const
+Cell* CEngine::FindFour(Player q) const
 {
     const uint32_t i = fours[q].First();
     if (i == FiveSet::none)
@@ -26,7 +17,7 @@ Cell* CEngine::FindFour(int32_t q) const
 }
 
 // Six cells empty, q, q-or-gap, q-or-gap, q, empty: fill the gap.
-Cell* CEngine::FindSplitThree(int32_t q) const
+Cell* CEngine::FindSplitThree(Player q) const
 {
     const uint32_t i = splitThrees[q].First();
     if (i == FiveSet::none)
@@ -37,7 +28,7 @@ Cell* CEngine::FindSplitThree(int32_t q) const
 
 // Six cells empty, three of q, empty, empty or empty, empty, three of q,
 // empty: the cell that makes an open four.
-Cell* CEngine::FindOpenThree(int32_t q) const
+Cell* CEngine::FindOpenThree(Player q) const
 {
     const uint32_t i = openThrees[q].First();
     if (i == FiveSet::none)
@@ -48,7 +39,7 @@ Cell* CEngine::FindOpenThree(int32_t q) const
 
 // Among the fives reading empty, three of q, empty, the one whose cells are
 // worth most to q (the earliest on equal worth), and its better end.
-Cell* CEngine::FindBestThree(int32_t q) const
+Cell* CEngine::FindBestThree(Player q) const
 {
     const Five* best = nullptr;
     uint32_t bestSum = 0;
@@ -66,19 +57,19 @@ Cell* CEngine::FindBestThree(int32_t q) const
     return best->cells[0]->score[q] > best->cells[4]->score[q] ? best->cells[0] : best->cells[4];
 }
 
-Cell* CEngine::BestCell(int32_t q) const
+Cell* CEngine::BestCell(Player q) const
 {
     const uint32_t i = ranking[q].Best();
     return i == CellRanking::none ? nullptr : &cells[i];
 }
 
-Cell* CEngine::ChooseMove(int32_t p) const
+Cell* CEngine::ChooseMove(Player p) const
 {
-    const int32_t o = Opponent(p);
-    using Rule = Cell* (CEngine::*)(int32_t) const;
+    const Player o = Opponent(p);
+    using Rule = Cell* (CEngine::*)(Player) const;
     for (Rule rule :
         {&CEngine::FindFour, &CEngine::FindSplitThree, &CEngine::FindOpenThree, &CEngine::FindBestThree})
-        for (int32_t q : {p, o})
+        for (Player q : {p, o})
             if (Cell* c = (this->*rule)(q))
                 return c;
 

@@ -3,15 +3,6 @@
 // stretches of six cells that hold it.
 #include "Engine.h"
 
-namespace {
-
-bool IsEmpty(const Cell* c)
-{
-    return c->owner == Nobody;
-}
-
-}  // namespace
-
 // Whether the five after fives[i] continues it by one cell along its line;
 // the enumeration order makes this link exact.
 bool CEngine::Continues(uint32_t i) const

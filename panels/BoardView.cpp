@@ -58,8 +58,8 @@ void OnMouseMove(int x, int y)
 {
     if (!shell.board)
         return;
-    shell.pointerSquare.col = PointerSquareAt(x, shell.board->scrollX);
-    shell.pointerSquare.row = PointerSquareAt(y, shell.board->scrollY);
+    shell.pointerSquare.col = SquareNumberAtPixel(x, shell.board->scrollX);
+    shell.pointerSquare.row = SquareNumberAtPixel(y, shell.board->scrollY);
     DrawCoordinates();
 }
 
@@ -118,7 +118,7 @@ HMENU BuildBoardMenu(const CBoard* board, int x, int y)
         return nullptr;
     bool canPlace = false;
     if (board && (board->state == NotStarted || board->state == InPlay)) {
-        const Cell* square = board->CellAtPoint(x, y);
+        const Cell* square = board->SquareAtPixel(x, y);
         canPlace = square && square->owner == Nobody;
     }
     AppendMenuW(menu, MF_STRING | (canPlace ? MF_ENABLED : MF_GRAYED), IDM_PLACE_MARK, L"Umístit značku");

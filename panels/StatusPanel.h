@@ -3,7 +3,7 @@
 // window's timer and activation handlers that feed it.
 #pragma once
 
-#include "Board.h"  // with the GDI owners GdiPen, WindowDC, Selection
+#include "GdiOwners.h"
 
 #include <windows.h>
 

@@ -1,6 +1,7 @@
 #include "Toolbar.h"
 
 #include "AboutHelp.h"
+#include "ButtonStates.h"
 #include "Commands.h"
 #include "FileCommands.h"
 #include "GdiOwners.h"

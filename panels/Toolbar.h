@@ -3,8 +3,7 @@
 // command on release.
 #pragma once
 
-#include "Board.h"  // with the GDI owners GdiPen, GdiBitmap, WindowDC, MemoryDC
-#include "ToolbarRule.h"
+#include "GdiOwners.h"
 
 #include <windows.h>
 

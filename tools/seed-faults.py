@@ -4,7 +4,7 @@ copy of the product, one at a time, rebuilds, runs the suite and reports each
 fault as caught or escaped.
 
 Faults are picked by rule, not by hand: every line of the product code
-(engine/, board/, app/, panels/, brain/, resources/) offers the faults its
+(engine/, logic/, board/, gdi/, app/, panels/, brain/, resources/) offers the faults its
 text allows (a comparison flipped, a constant off by one, a call dropped, two
 arguments swapped, a colour changed, a Czech letter lost, an id exchanged),
 and a fixed seed draws from them, one rule after another in turn so that no
@@ -37,7 +37,7 @@ import sys
 import time
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
-PRODUCT = ("engine", "board", "app", "panels", "brain", "resources")
+PRODUCT = ("engine", "logic", "board", "gdi", "app", "panels", "brain", "resources")
 SOURCE_ENDINGS = (".cpp", ".h", ".rc")
 
 CZECH_PLAIN = dict(zip("áčďéěíňóřšťúůýžÁČĎÉĚÍŇÓŘŠŤÚŮÝŽ", "acdeeinorstuuyzACDEEINORSTUUYZ"))

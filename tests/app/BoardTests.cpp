@@ -21,7 +21,7 @@ const COLORREF Grey = RGB(192, 192, 192), White = RGB(255, 255, 255), Yellow = R
 // "" when the square shown at visible column c, row r holds the owner's mark
 // (none for Nobody) on the interior colour, probed where a mark cannot miss
 // or reach; the raised frame's corners besides.
-std::string SquareMismatch(const Picture& p, int c, int r, int32_t owner, COLORREF interior)
+std::string SquareMismatch(const Picture& p, int c, int r, Player owner, COLORREF interior)
 {
     const COLORREF mark = owner == Human ? RGB(192, 0, 0) : RGB(0, 0, 192);
     const struct {
@@ -46,7 +46,7 @@ std::string RecordMismatch(const CBoard& b, bool started)
     CEngine replay;
     InitBoard(replay, b.width, b.height);
     for (int32_t i = 0; i <= b.currentTurn; ++i)
-        for (int32_t who : {Human, Computer}) {
+        for (Player who : {Human, Computer}) {
             const TurnRecord& t = b.record[i];
             Cell* c = replay.CellAt(who == Human ? t.humanX : t.replyX, who == Human ? t.humanY : t.replyY);
             if (!(who == Human ? b.HoldsHuman(i) : b.HoldsReply(i)))
@@ -190,7 +190,7 @@ TEST_CASE("after any clicks, hints, undos, redos and new games the record, engin
             if (op < 8) {  // anywhere on the view, its outer line and points past it included
                 const int x = below(17 * int(shell.board->visibleCols) + 40) - 5;
                 const int y = below(17 * int(shell.board->visibleRows) + 40) - 5;
-                started |= shell.board->CellAtPoint(x, y) != nullptr;
+                started |= shell.board->SquareAtPixel(x, y) != nullptr;
                 ClickAt(x, y);
             } else if (op < 39) {
                 Command(op < 26 ? IDM_HINT : op < 34 ? IDM_UNDO : IDM_REDO);

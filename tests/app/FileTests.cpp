@@ -35,7 +35,7 @@ TEST_CASE("an opened game is the saved one: its state, its menu, its view, and i
         {{4, 5, 4, 20}, {5, 5, 5, 20}, {6, 5, 6, 20}, {7, 5, 7, 20}, {8, 5, 0, 0}}};
     const struct {
         SavedGame game;
-        int32_t state;
+        GameState state;
         const char* menu;
     } cases[] = {
         {GameOf(20, 20, {{10, 10, 9, 9}}, 0, 6), InPlay, "New Undo Hint"},

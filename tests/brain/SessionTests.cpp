@@ -22,7 +22,7 @@ std::string Position(const CEngine* game)
         std::to_string(game->width) + "x" + std::to_string(game->height) + " " + states[game->state];
     for (uint32_t y = 0; y < game->height; ++y)
         for (uint32_t x = 0; x < game->width; ++x)
-            if (const int32_t owner = game->CellAt(x, y)->owner; owner != Nobody)
+            if (const Player owner = game->CellAt(x, y)->owner; owner != Nobody)
                 s += (owner == Human ? " x" : " o") + std::to_string(x) + "," + std::to_string(y);
     return s;
 }

@@ -11,7 +11,7 @@ bool Empty(const Cell* c)
 
 // The first five in the array (with the five that continues it, for the
 // patterns of six cells) that rule r matches for q, and the cell it gives.
-Cell* FirstMatch(const CEngine& e, LadderRule r, int32_t q)
+Cell* FirstMatch(const CEngine& e, LadderRule r, Player q)
 {
     for (uint32_t i = 0; i < e.numFives; ++i) {
         Cell* const* c = e.fives[i].cells;
@@ -29,7 +29,7 @@ Cell* FirstMatch(const CEngine& e, LadderRule r, int32_t q)
     return nullptr;
 }
 
-Cell* FindBestThree(const CEngine& e, int32_t q)
+Cell* FindBestThree(const CEngine& e, Player q)
 {
     auto worth = [q](const Five& f) {
         uint32_t sum = 0;
@@ -44,7 +44,7 @@ Cell* FindBestThree(const CEngine& e, int32_t q)
     return best->cells[0]->score[q] > best->cells[4]->score[q] ? best->cells[0] : best->cells[4];
 }
 
-Cell* BestCell(const CEngine& e, int32_t q)
+Cell* BestCell(const CEngine& e, Player q)
 {
     Cell* best = std::max_element(
         e.cells.get(), e.cells.get() + e.width * e.height, [q](const Cell& a, const Cell& b) {
@@ -55,19 +55,19 @@ Cell* BestCell(const CEngine& e, int32_t q)
 
 }  // namespace
 
-Cell* LadderRuleFor(const CEngine& e, LadderRule r, int32_t q)
+Cell* LadderRuleFor(const CEngine& e, LadderRule r, Player q)
 {
     if (r == LadderRule::BestThree)
         return FindBestThree(e, q);
     return r == LadderRule::BestOfCells ? BestCell(e, q) : FirstMatch(e, r, q);
 }
 
-Cell* Ladder(const CEngine& e, int32_t p)
+Cell* Ladder(const CEngine& e, Player p)
 {
-    const int32_t o = CEngine::Opponent(p);
+    const Player o = CEngine::Opponent(p);
     for (LadderRule r :
         {LadderRule::Four, LadderRule::SplitThree, LadderRule::OpenThree, LadderRule::BestThree})
-        for (int32_t q : {p, o})
+        for (Player q : {p, o})
             if (Cell* c = LadderRuleFor(e, r, q))
                 return c;
     Cell *a = BestCell(e, p), *d = BestCell(e, o);  // both or neither: the same cells are empty

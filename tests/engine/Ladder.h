@@ -7,6 +7,6 @@
 enum class LadderRule { Four, SplitThree, OpenThree, BestThree, BestOfCells };
 
 // What rule r finds for player q, or nullptr.
-Cell* LadderRuleFor(const CEngine& e, LadderRule r, int32_t q);
+Cell* LadderRuleFor(const CEngine& e, LadderRule r, Player q);
 // The rules for p and then for the opponent, ending with the better best cell.
-Cell* Ladder(const CEngine& e, int32_t p);
+Cell* Ladder(const CEngine& e, Player p);

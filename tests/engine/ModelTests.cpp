@@ -58,7 +58,7 @@ TEST_CASE("five or more in a line win, the first complete five in the array; a f
 {
     const struct {
         std::vector<std::string> rows;
-        int32_t state;
+        GameState state;
         std::string five;
     } cases[] = {
         {{"", "", "", "", "", "   XXXXXX"}, Won, "(3,5)(7,5)"},

@@ -9,7 +9,7 @@
 
 TEST_CASE("replies in known positions: fours, split, open and closed threes, the best cells")
 {
-    constexpr int32_t X = Human, O = Computer;
+    constexpr Player X = Human, O = Computer;
     // Rows come before columns (twoFours); of closed threes of equal worth, the earlier.
     const std::vector<Stone> three = {{5, 5, O}, {6, 5, O}, {7, 5, O}},
                              split = {{4, 5, O}, {6, 5, O}, {7, 5, O}},
@@ -22,7 +22,7 @@ TEST_CASE("replies in known positions: fours, split, open and closed threes, the
                                  {12, 9, O}, {13, 9, O}};
     const struct {
         std::vector<Stone> stones;
-        int32_t player;
+        Player player;
         std::string reply;
     } cases[] = {{{}, X, "(4,4)"}, {{{10, 10, X}}, O, "(9,9)"}, {split, X, "(5,5)"}, {three, O, "(4,5)"},
         {leftClosed, O, "(8,5)"}, {closedTwice, O, "(8,5)"}, {fours, O, "(10,11)"}, {fours, X, "(1,2)"},
@@ -41,7 +41,7 @@ TEST_CASE("replies in known positions: fours, split, open and closed threes, the
 // stones left. One engine serves all games, so Init must forget.
 TEST_CASE("over ten thousand positions the engine keeps exact and chooses as the rule-by-rule ladder")
 {
-    using Rule = Cell* (CEngine::*)(int32_t) const;  // in the order of LadderRule
+    using Rule = Cell* (CEngine::*)(Player) const;  // in the order of LadderRule
     const Rule rules[] = {&CEngine::FindFour, &CEngine::FindSplitThree, &CEngine::FindOpenThree,
         &CEngine::FindBestThree, &CEngine::BestCell};
     std::mt19937 rng(7);
@@ -52,10 +52,10 @@ TEST_CASE("over ten thousand positions the engine keeps exact and chooses as the
         for (int game = 0; game < games; ++game) {
             InitBoard(e, w, h);
             std::vector<Cell*> played;
-            for (int32_t side = Human; e.freeCells > 0 && e.state != Won && played.size() < moves;) {
+            for (Player side = Human; e.freeCells > 0 && e.state != Won && played.size() < moves;) {
                 REQUIRE(RecountMismatch(e) == "");
                 for (int k = 0; k < 5; ++k)
-                    for (int32_t q : {Human, Computer})
+                    for (Player q : {Human, Computer})
                         REQUIRE(Where((e.*rules[k])(q)) == Where(LadderRuleFor(e, LadderRule(k), q)));
                 Cell* move = e.ChooseMove(side);
                 REQUIRE(Where(move) == Where(Ladder(e, side)));

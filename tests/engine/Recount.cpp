@@ -39,7 +39,7 @@ std::string RecountMismatch(const CEngine& e)
             && fives[i + 1].cells[4]->owner == Nobody;
         bool right = fives[i].owner == owner[i] && fives[i].count == count[i]
             && e.completeFives.Contains(i) == (count[i] == 5);
-        for (int32_t q : {Human, Computer}) {
+        for (Player q : {Human, Computer}) {
             const unsigned m = owner[i] == q ? mine[q] : 0;
             right = right && e.fours[q].Contains(i) == (std::popcount(m) == 4)
                 && e.framedThrees[q].Contains(i) == (m == 0b01110)
@@ -63,7 +63,7 @@ std::string RecountMismatch(const CEngine& e)
     }
     if (e.freeCells != empty)
         return "freeCells is " + std::to_string(e.freeCells);
-    for (int32_t q : {Human, Computer})
+    for (Player q : {Human, Computer})
         if (e.BestCell(q) != LadderRuleFor(e, LadderRule::BestOfCells, q))
             return "the best cell for " + std::to_string(q) + " is " + Where(e.BestCell(q));
     return "";

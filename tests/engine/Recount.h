@@ -17,7 +17,7 @@ void InitBoard(CEngine& e, uint32_t w, uint32_t h);
 
 struct Stone {
     uint32_t x, y;
-    int32_t player;
+    Player player;
 };
 void PlaceStones(CEngine& e, const std::vector<Stone>& stones);
 

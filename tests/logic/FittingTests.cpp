@@ -1,4 +1,4 @@
-#include "Fitting.h"
+#include "FittingArithmetic.h"
 
 #include <doctest/doctest.h>
 

@@ -4,7 +4,7 @@
 #include "Scrolling.h"
 #include "SizeFields.h"
 #include "StatusTexts.h"
-#include "ToolbarRule.h"
+#include "ButtonStates.h"
 
 #include <doctest/doctest.h>
 
@@ -96,8 +96,8 @@ TEST_CASE("a view pixel names the square a click plays and the square the pointe
     };
     for (const Case& c : cases) {
         INFO("pixel ", c.pixel, " from ", c.origin);
-        CHECK(CellAtPixel(c.pixel, c.origin) == c.cell);
-        CHECK(PointerSquareAt(c.pixel, c.origin) == c.pointer);
+        CHECK(SquareAtPixel(c.pixel, c.origin) == c.cell);
+        CHECK(SquareNumberAtPixel(c.pixel, c.origin) == c.pointer);
     }
 }
 
@@ -134,7 +134,8 @@ TEST_CASE("the status panel's texts")
 TEST_CASE("the clock counts a tick only while a game is in play in the active window, and never wraps")
 {
     const struct {
-        int32_t ticks, state;
+        int32_t ticks;
+        GameState state;
         bool active;
         int32_t expected;
     } cases[] = {
@@ -156,7 +157,8 @@ TEST_CASE("the clock counts a tick only while a game is in play in the active wi
 TEST_CASE("the toolbar's game buttons follow the game and the file name")
 {
     const struct {
-        int32_t state, current, last;
+        GameState state;
+        int32_t current, last;
         bool file;
         const char* enabled;  // New game, Undo, Redo, Hint
     } cases[] = {

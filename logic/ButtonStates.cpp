@@ -1,8 +1,8 @@
-#include "ToolbarRule.h"
+#include "ButtonStates.h"
 
-#include "Engine.h"
+#include "GameState.h"
 
-ButtonStates ButtonStatesFor(int32_t state, int32_t currentTurn, int32_t lastTurn, bool hasFileName)
+ButtonStates ButtonStatesFor(GameState state, int32_t currentTurn, int32_t lastTurn, bool hasFileName)
 {
     ButtonStates s {};
     // A new game applies to anything but the untouched start, which an open

@@ -2,6 +2,8 @@
 // of when a tick counts. No windows here.
 #pragma once
 
+#include "GameState.h"
+
 #include <cstddef>
 #include <cstdint>
 
@@ -16,4 +18,4 @@ void FormatClock(int32_t ticks, wchar_t (&text)[ClockTextRoom]);
 // The count after one timer tick: it grows only while the game is in play
 // and the main window is active, and it stops at the largest count rather
 // than wrapping round to a negative time.
-int32_t AdvanceClock(int32_t ticks, int32_t state, bool active);
+int32_t AdvanceClock(int32_t ticks, GameState state, bool active);

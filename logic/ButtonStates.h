@@ -2,6 +2,8 @@
 // here, so the rule is tested without one.
 #pragma once
 
+#include "GameState.h"
+
 #include <cstdint>
 
 // Whether the New game, Undo, Redo and Hint buttons are enabled.
@@ -12,4 +14,4 @@ struct ButtonStates {
 // state is the engine's game state, the turns are the record's indexes (-1
 // when there is no such turn), hasFileName tells whether a file is open or
 // was saved to.
-ButtonStates ButtonStatesFor(int32_t state, int32_t currentTurn, int32_t lastTurn, bool hasFileName);
+ButtonStates ButtonStatesFor(GameState state, int32_t currentTurn, int32_t lastTurn, bool hasFileName);

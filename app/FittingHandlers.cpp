@@ -1,4 +1,4 @@
-#include "WindowFitting.h"
+#include "FittingHandlers.h"
 
 #include "GdiOwners.h"
 #include "Shell.h"

@@ -1,6 +1,6 @@
 #include "GameClock.h"
 
-#include "Engine.h"
+#include "GameState.h"
 
 #include <cstdint>
 #include <cwchar>
@@ -21,7 +21,7 @@ void FormatClock(int32_t ticks, wchar_t (&text)[ClockTextRoom])
     swprintf(text, ClockTextRoom, L"%ls%02i:%02i:%02i", sign, int(hours), int(minutes), int(seconds));
 }
 
-int32_t AdvanceClock(int32_t ticks, int32_t state, bool active)
+int32_t AdvanceClock(int32_t ticks, GameState state, bool active)
 {
     if (!active || state != InPlay || ticks == std::numeric_limits<int32_t>::max())
         return ticks;
