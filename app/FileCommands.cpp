@@ -3,10 +3,9 @@
 // means that no file is known, so the next Save asks for a name.
 #include "FileCommands.h"
 
-#include "BoardView.h"
 #include "Commands.h"
-#include "Shell.h"
 #include "FittingHandlers.h"
+#include "Shell.h"
 
 #include <commdlg.h>
 #include <windows.h>
@@ -64,22 +63,6 @@ bool ChooseFile(bool forSaving)
 
 }  // namespace
 
-void ApplyBoardView()
-{
-    if (!shell.board)
-        return;
-    const CBoard& board = *shell.board;
-    // An origin remembered at a maximise belongs to the game before: the
-    // restore must keep this game's view.
-    shell.originSaved = false;
-    PixelSize size = WindowSizeFor(board.visibleCols, board.visibleRows, CurrentFrameMetrics());
-    // The size message that follows fits the window; a file's view that no
-    // window can show is brought within the fitting's limits there.
-    LayoutMainWindow(0, 0, size.width, size.height, false);
-    if (shell.board)
-        SetUpScrollBars(shell.boardView, *shell.board);
-}
-
 void CmdOpen()
 {
     if (!shell.board)
@@ -92,7 +75,7 @@ void CmdOpen()
         PutBack(backup);
         return;
     }
-    ApplyBoardView();
+    FitWindowToView();
     if (!shell.board)
         return;
     SetMainTitle(shell.mainWindow, shell.board->width, shell.board->height, true);

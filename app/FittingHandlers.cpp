@@ -1,20 +1,22 @@
 #include "FittingHandlers.h"
 
+#include "BoardView.h"
 #include "GdiOwners.h"
 #include "Shell.h"
 
-void SetScrollPages()
+void FitWindowToView()
 {
-    CBoard& board = *shell.board;
-    SCROLLINFO info {};
-    info.cbSize = sizeof info;
-    info.fMask = SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL;
-    info.nPage = board.visibleCols;
-    info.nPos = int(board.scrollX);
-    SetScrollInfo(shell.boardView, SB_HORZ, &info, TRUE);
-    info.nPage = board.visibleRows;
-    info.nPos = int(board.scrollY);
-    SetScrollInfo(shell.boardView, SB_VERT, &info, TRUE);
+    if (!shell.board)
+        return;
+    const ViewPlace& view = shell.board->View();
+    // An origin remembered at a maximise belongs to the game before: the
+    // restore must keep this game's view.
+    shell.originSaved = false;
+    PixelSize size = WindowSizeFor(view.visibleCols, view.visibleRows, CurrentFrameMetrics());
+    // The size message that follows fits the window; a file's view that no
+    // window can show is brought within the fitting's limits there.
+    LayoutMainWindow(0, 0, size.width, size.height, false);
+    SetScrollBars();
 }
 
 void OnSize(bool maximised)
@@ -68,34 +70,29 @@ void OnSize(bool maximised)
     if (!shell.board)
         return;
 
-    CBoard& board = *shell.board;
-    uint32_t oldX = board.scrollX;
-    uint32_t oldY = board.scrollY;
+    ViewPlace place = shell.board->View();
     if (maximised) {
         // Only the first size event of a maximise saves: a nested one would
         // otherwise save the origin it has just set to 0.
         if (!shell.originSaved) {
-            shell.savedScrollX = board.scrollX;
-            shell.savedScrollY = board.scrollY;
+            shell.savedScrollX = place.scrollX;
+            shell.savedScrollY = place.scrollY;
             shell.originSaved = true;
         }
-        board.scrollX = 0;
-        board.scrollY = 0;
+        place.scrollX = 0;
+        place.scrollY = 0;
     } else if (shell.originSaved) {
         // The restore that ends a maximise brings the view back; later drags
         // keep their own origin.
-        board.scrollX = shell.savedScrollX;
-        board.scrollY = shell.savedScrollY;
+        place.scrollX = shell.savedScrollX;
+        place.scrollY = shell.savedScrollY;
         shell.originSaved = false;
     }
-    board.visibleCols = shell.fitCols;
-    board.visibleRows = shell.fitRows;
+    place.visibleCols = shell.fitCols;
+    place.visibleRows = shell.fitRows;
     // The board may have changed size meanwhile, and a wider view may now
-    // reach past its edge: keep the origin on the board.
-    board.scrollX = ClampOrigin(board.scrollX, board.visibleCols, board.width);
-    board.scrollY = ClampOrigin(board.scrollY, board.visibleRows, board.height);
-    SetScrollPages();
-    if (board.scrollX != oldX || board.scrollY != oldY)
+    // reach past its edge: the view keeps its origin on the board.
+    if (ShowView(place))
         InvalidateRect(shell.boardView, nullptr, FALSE);
     if (!fit.keptLarger)
         shell.sizing = true;
@@ -115,35 +112,24 @@ void OnSizing(int edge, RECT& drag)
 {
     if (!shell.board)
         return;
-    CBoard& board = *shell.board;
+    const CBoard& board = *shell.board;
     FrameMetrics metrics = CurrentFrameMetrics();
     DragRect rect {drag.left, drag.top, drag.right, drag.bottom};
     SquareCount previous {int(shell.fitCols), int(shell.fitRows)};
+    const ViewPlace& view = board.View();
     SnapResult snap =
-        SnapDrag(edge, rect, previous, board.scrollX, board.scrollY, board.width, board.height, metrics);
+        SnapDrag(edge, rect, previous, view.scrollX, view.scrollY, board.width, board.height, metrics);
     drag = RECT {rect.left, rect.top, rect.right, rect.bottom};
 
     shell.fitCols = uint32_t(snap.fit.cols);
     shell.fitRows = uint32_t(snap.fit.rows);
-    board.visibleCols = shell.fitCols;
-    board.visibleRows = shell.fitRows;
-    bool moved = board.scrollX != snap.scrollX || board.scrollY != snap.scrollY;
-    board.scrollX = snap.scrollX;
-    board.scrollY = snap.scrollY;
-    SetScrollPages();
+    bool moved = ShowView({snap.scrollX, snap.scrollY, shell.fitCols, shell.fitRows});
     shell.sizing = true;
     shell.sizeChanged = snap.changed;
 
-    if (snap.changed) {
-        int width = rect.right - rect.left;
-        int height = rect.bottom - rect.top;
-        int inner = width - shell.frameWidth;
-        UINT keep = SWP_NOZORDER | SWP_NOACTIVATE;
-        SetWindowPos(
-            shell.boardView, nullptr, 0, 0, inner, height - shell.frameHeight - 52, keep | SWP_NOMOVE);
-        SetWindowPos(shell.toolbar, nullptr, 0, 0, inner, 32, keep | SWP_NOMOVE);
-        SetWindowPos(shell.status, nullptr, 0, height - shell.frameHeight - 20, inner, 20, keep);
-    }
+    // The main window takes the snapped rectangle from the platform itself.
+    if (snap.changed)
+        LayoutPanels({0, 0}, rect.right - rect.left, rect.bottom - rect.top);
     if (moved)
         InvalidateRect(shell.boardView, nullptr, FALSE);
 }

@@ -16,5 +16,7 @@ void OnExitSizeMove(HWND window);
 void OnMainPaint(HWND window);
 void OnGetMinMaxInfo(MINMAXINFO& info);
 
-// Sets both scroll bars of the board view to the board's view fields.
-void SetScrollPages();
+// Fits the main window and the board view's scroll bars (range, page and
+// position) to the board's view: after a game is loaded and after the board
+// size changes.
+void FitWindowToView();

@@ -117,15 +117,20 @@ bool CreateMainWindow(HINSTANCE instance, int show)
     shell.instance = instance;
     int vsw = GetSystemMetrics(SM_CXVSCROLL);
     int hsh = GetSystemMetrics(SM_CYHSCROLL);
-    // Creation sizes for 20 x 20 squares; the first showing fits them exactly.
-    int boardRight = vsw + 341;
-    int boardBottom = hsh + 341;
-    RECT mainRect {0, 0, boardRight, boardBottom + 19 + 31 + 2};
+    // The sizes from creation until the first showing fits the window to the
+    // same squares, a pixel smaller each way.
+    // The board view: the starting board's squares, its outer line and a bar.
+    const int boardRight = vsw + SquarePixels * int(StartBoardSide) + 1;
+    const int boardBottom = hsh + SquarePixels * int(StartBoardSide) + 1;
+    // The status strip: under the toolbar and the view, whose window is a row taller.
+    const int statusTop = ToolbarHeight + boardBottom + 1;
+    // The main window: the view and both strips, plus its frame and menu bar.
+    RECT mainRect {0, 0, boardRight, boardBottom + ToolbarHeight + StatusHeight};
     AdjustWindowRect(&mainRect, MainStyle, TRUE);
 
     if (!RegisterWindowClass(instance, MainClass, MainWindowProc))
         return false;
-    FormatMainTitle(20, 20, false);
+    FormatMainTitle(StartBoardSide, StartBoardSide, false);
     HMENU menu = LoadMenuW(instance, MAKEINTRESOURCEW(IDR_MAINMENU));
     HWND main = CreateWindowExW(0, MainClass, shell.title, MainStyle, CW_USEDEFAULT, CW_USEDEFAULT,
         mainRect.right - mainRect.left + 1, mainRect.bottom - mainRect.top + 1, nullptr, menu, instance,
@@ -139,14 +144,14 @@ bool CreateMainWindow(HINSTANCE instance, int show)
 
     bool made = RegisterWindowClass(instance, ToolbarClass, ToolbarProc);
     if (made)
-        shell.toolbar = CreatePanel(ToolbarClass, PanelStyle, 0, 0, boardRight, 31);
+        shell.toolbar = CreatePanel(ToolbarClass, PanelStyle, 0, 0, boardRight, ToolbarHeight - 1);
     made = shell.toolbar && RegisterWindowClass(instance, BoardClass, BoardViewProc);
-    // The board view's creation builds the board, 20 x 20 squares.
+    // The board view's creation builds the board, of the starting size.
     if (made)
-        shell.boardView = CreatePanel(BoardClass, BoardStyle, 0, 32, boardRight + 1, boardBottom + 1);
+        shell.boardView = CreatePanel(BoardClass, BoardStyle, 0, ToolbarHeight, boardRight + 1, boardBottom + 1);
     made = shell.boardView && RegisterWindowClass(instance, StatusClass, StatusPanelProc);
     if (made)
-        shell.status = CreatePanel(StatusClass, PanelStyle, 0, hsh + 374, boardRight + 1, 20);
+        shell.status = CreatePanel(StatusClass, PanelStyle, 0, statusTop, boardRight + 1, StatusHeight);
     made = made && shell.status;
     if (!made || !shell.board) {
         DestroyWindow(main);

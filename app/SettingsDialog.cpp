@@ -2,8 +2,9 @@
 
 #include "BoardView.h"
 #include "Commands.h"
-#include "FileCommands.h"
+#include "FittingHandlers.h"
 #include "Shell.h"
+#include "SizeFields.h"
 #include "Toolbar.h"
 #include "resource.h"
 
@@ -67,10 +68,7 @@ void ChangeBoardSize(HWND dialog, uint32_t width, uint32_t height)
             L"Chyba", MB_OK | MB_ICONEXCLAMATION);
         return;
     }
-    board->scrollX = 0;
-    board->scrollY = 0;
-    board->visibleCols = std::min(width, MaxShownCols);
-    board->visibleRows = std::min(height, MaxShownRows);
+    board->SetView({0, 0, MaxShownCols, MaxShownRows});
     InstallBoard(std::move(board));
 
     shell.filePath[0] = L'\0';
@@ -78,7 +76,7 @@ void ChangeBoardSize(HWND dialog, uint32_t width, uint32_t height)
 
     // The window is sized for the shown part; its fitting then sets the view,
     // and the bars show it, with the new board's range.
-    ApplyBoardView();
+    FitWindowToView();
     if (!shell.board)
         return;
     SetMainTitle(shell.mainWindow, width, height, false);

@@ -1,17 +1,11 @@
 // The settings dialog: the board's width and height.
 #pragma once
 
-#include "SizeFields.h"
-
 #include <windows.h>
 
 #include <cstdint>
 
 INT_PTR CALLBACK SettingsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
-
-// How much of the new board the window shows at most.
-constexpr uint32_t MaxShownCols = 40;
-constexpr uint32_t MaxShownRows = 20;
 
 // Puts a new, empty board of the given size in place of the current one and
 // fits the window, its bars and its title to it. The new board is built

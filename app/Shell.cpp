@@ -43,10 +43,12 @@ void LayoutMainWindow(int x, int y, int width, int height, bool move)
 void LayoutPanels(PixelPoint origin, int width, int height)
 {
     UINT keep = SWP_NOZORDER | SWP_NOACTIVATE;
-    int inner = width - shell.frameWidth;
-    SetWindowPos(shell.toolbar, nullptr, origin.x, origin.y, inner, 32, keep);
-    SetWindowPos(shell.boardView, nullptr, origin.x, origin.y + 32, inner, height - shell.frameHeight - 52, keep);
-    SetWindowPos(shell.status, nullptr, origin.x, origin.y + height - shell.frameHeight - 20, inner, 20, keep);
+    const int inner = width - shell.frameWidth;
+    const int client = height - shell.frameHeight;
+    SetWindowPos(shell.toolbar, nullptr, origin.x, origin.y, inner, ToolbarHeight, keep);
+    SetWindowPos(shell.boardView, nullptr, origin.x, origin.y + ToolbarHeight, inner,
+        client - ToolbarHeight - StatusHeight, keep);
+    SetWindowPos(shell.status, nullptr, origin.x, origin.y + client - StatusHeight, inner, StatusHeight, keep);
 }
 
 void FormatMainTitle(uint32_t width, uint32_t height, bool withFileName)

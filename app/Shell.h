@@ -30,8 +30,8 @@ struct Shell {
     int frameHeight = 0;
 
     // Squares the window shows, as last fitted; also the first board's size.
-    uint32_t fitCols = 20;
-    uint32_t fitRows = 20;
+    uint32_t fitCols = StartBoardSide;
+    uint32_t fitRows = StartBoardSide;
 
     // Scroll origin kept while the window is maximised; forgotten when
     // another board or game takes the view.
@@ -99,7 +99,9 @@ PixelSize DesktopSize();
 // lays the toolbar, board view and status panel out inside it.
 void LayoutMainWindow(int x, int y, int width, int height, bool move);
 // Lays the three panels out as the client area of a window of width x height
-// would hold them, with their top left at origin.
+// would hold them, with their top left at origin: the toolbar on top, the
+// status strip at the bottom, the board view between them. The one layout
+// of the children, for a fitted size and for a frame drag alike.
 void LayoutPanels(PixelPoint origin, int width, int height);
 
 // "Quinterra [WxH]", with the current file's name when withFileName is set.

@@ -4,22 +4,22 @@
 
 #include "PixelSquares.h"
 
+#include <algorithm>
 #include <new>
 
-CBoard::CBoard(HWND view, uint32_t w, uint32_t h)
-    : window(view),
+CBoard::CBoard(HWND viewWindow, uint32_t w, uint32_t h)
+    : window(viewWindow),
       circlePen(CreatePen(PS_SOLID, 3, RGB(0, 0, 192))),
       crossPen(CreatePen(PS_SOLID, 3, RGB(192, 0, 0))),
       lightFramePen(CreatePen(PS_SOLID, 1, RGB(224, 224, 224))),
       darkFramePen(CreatePen(PS_SOLID, 1, RGB(128, 128, 128))),
       normalBrush(CreateSolidBrush(RGB(192, 192, 192))),
       lastMoveBrush(CreateSolidBrush(RGB(255, 255, 255))),
-      winningBrush(CreateSolidBrush(RGB(255, 255, 0))),
-      visibleCols(w),
-      visibleRows(h)
+      winningBrush(CreateSolidBrush(RGB(255, 255, 0)))
 {
     width = w;
     height = h;
+    SetView({0, 0, w, h});
     // Should Reset raise, the members built so far (pens, brushes, a record)
     // and the engine's arrays are released as the exception leaves.
     Reset();
@@ -41,7 +41,7 @@ void CBoard::Reset()
     currentTurn = lastTurn = -1;
     lastHasHuman = lastHasReply = 0;
     // Zeroed, so that no turn ever holds leftovers of freed memory.
-    record.reset(new (std::nothrow) TurnRecord[RecordRoom()]());
+    record.reset(new (std::nothrow) TurnRecord[RecordRoom(width, height)]());
     if (!record)
         throw ExMalloc();
     EnableCommand(IDM_UNDO, false);
@@ -57,9 +57,17 @@ void CBoard::FreeRecord()
 
 Cell* CBoard::SquareAtPixel(int px, int py) const
 {
-    const uint32_t column = ::SquareAtPixel(px, scrollX);
-    const uint32_t row = ::SquareAtPixel(py, scrollY);
+    const uint32_t column = ::SquareAtPixel(px, view.scrollX);
+    const uint32_t row = ::SquareAtPixel(py, view.scrollY);
     return column < width && row < height ? CellAt(column, row) : nullptr;
+}
+
+void CBoard::SetView(const ViewPlace& place)
+{
+    view.visibleCols = std::min(place.visibleCols, width);
+    view.visibleRows = std::min(place.visibleRows, height);
+    view.scrollX = std::min(place.scrollX, width - view.visibleCols);
+    view.scrollY = std::min(place.scrollY, height - view.visibleRows);
 }
 
 void CBoard::EnableCommand(UINT id, bool enabled)

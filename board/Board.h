@@ -4,7 +4,9 @@
 #pragma once
 
 #include "Engine.h"
+#include "GameFields.h"
 #include "GdiOwners.h"
+#include "SavedGame.h"
 #include "TurnRecord.h"
 #include "resource.h"
 
@@ -21,8 +23,16 @@ enum SquareStyle : int32_t {
     MarkOnly = 3,  // the mark alone, interior and frame untouched
 };
 
-class CBoard : public CEngine {
+// The game's fields are its own: the turn fields and the clock are open to
+// the panels, the view is changed only through SetView.
+class CBoard : public CEngine, private GameFields {
 public:
+    using GameFields::clock;
+    using GameFields::currentTurn;
+    using GameFields::lastHasHuman;
+    using GameFields::lastHasReply;
+    using GameFields::lastTurn;
+
     // Raised when a saved game's record cannot be replayed.
     class ExOpen { };
 
@@ -52,6 +62,12 @@ public:
     void Undo();
     void Redo();
 
+    // The part of the board the view shows.
+    const ViewPlace& View() const { return view; }
+    // Shows the given part, brought within the board: at most the board's
+    // columns and rows, and an origin that keeps them all on it.
+    void SetView(const ViewPlace& place);
+
     // Saved games (BoardFile.cpp). Save writes the game to path and reports
     // whether it did; an existing file is replaced only by a complete one.
     // Load returns 1 when the file became the game, 0 when it was refused
@@ -59,6 +75,12 @@ public:
     // fits the window and the scroll bars to the loaded view.
     bool Save(const wchar_t* path);
     int Load(const wchar_t* path);
+    // The game as a saved game holds it; a move the last turn does not hold
+    // is zero, so that the same game always gives the same bytes.
+    SavedGame Snapshot() const;
+    // Makes a checked saved game the game on the board. Raises
+    // CEngine::ExMalloc, and ExOpen should its record not replay.
+    void Adopt(const SavedGame& game);
 
     // Whether turn i holds the human's move / the computer's reply: every turn
     // before the last does; the last one as its flags say.
@@ -78,19 +100,7 @@ public:
     GdiBrush normalBrush;
     GdiBrush lastMoveBrush;
     GdiBrush winningBrush;
-    std::unique_ptr<TurnRecord[]> record;
-    int32_t currentTurn = -1;
-    int32_t lastTurn = -1;
-    int32_t lastHasHuman = 0;
-    int32_t lastHasReply = 0;
-    uint32_t scrollX = 0;
-    uint32_t scrollY = 0;
-    uint32_t visibleCols = 0;
-    uint32_t visibleRows = 0;
-    int32_t clock = 0;  // half-second ticks while InPlay
-
-    // Room of the record: enough turns for a full board.
-    uint32_t RecordRoom() const { return (width * height + 1) / 2; }
+    std::unique_ptr<TurnRecord[]> record;  // room for a full board's turns
 
 private:
     // Greys or enables an item of the main window's menu; quietly nothing

@@ -43,24 +43,14 @@ bool ReadWhole(const wchar_t* path, std::vector<uint8_t>& bytes)
 
 }  // namespace
 
-bool CBoard::Save(const wchar_t* path)
+SavedGame CBoard::Snapshot() const
 {
     SavedGame game;
+    static_cast<GameFields&>(game) = *this;
     game.width = width;
     game.height = height;
-    game.currentTurn = currentTurn;
-    game.lastTurn = lastTurn;
-    game.lastHasHuman = lastHasHuman;
-    game.lastHasReply = lastHasReply;
-    game.clock = clock;
-    game.scrollX = scrollX;
-    game.scrollY = scrollY;
-    game.visibleCols = visibleCols;
-    game.visibleRows = visibleRows;
     if (lastTurn >= 0)
         game.record.assign(record.get(), record.get() + lastTurn + 1);
-    // A move the last turn does not hold is written as zeros, so that the
-    // same game always gives the same bytes.
     if (!game.record.empty()) {
         TurnRecord& last = game.record.back();
         if (!lastHasHuman)
@@ -68,15 +58,46 @@ bool CBoard::Save(const wchar_t* path)
         if (!lastHasReply)
             last.replyX = last.replyY = 0;
     }
+    return game;
+}
 
+bool CBoard::Save(const wchar_t* path)
+{
     const std::wstring target(path);
-    if (!WriteFileSafely(target, ToStoredForm(EncodeSavedGame(game)))) {
+    if (!WriteFileSafely(target, ToStoredForm(EncodeSavedGame(Snapshot())))) {
         std::wstring text = L"Hru se nepodařilo uložit do souboru\r" + target + L".";
         MessageBoxW(window, text.c_str(), L"Chyba", MB_ICONEXCLAMATION | MB_OK);
         return false;
     }
     EnableCommand(IDM_NEW, true);
     return true;
+}
+
+void CBoard::Adopt(const SavedGame& game)
+{
+    width = game.width;
+    height = game.height;
+    Reset();
+    static_cast<GameFields&>(*this) = game;
+    SetView(game.view);
+    if (clock != 0)
+        state = InPlay;
+    std::copy(game.record.begin(), game.record.end(), record.get());
+
+    auto replay = [this](Player player, uint32_t x, uint32_t y) {
+        // The decoder replayed the record already; this guards the engine.
+        if (x >= width || y >= height || CellAt(x, y)->owner != Nobody)
+            throw ExOpen();
+        Place(player, CellAt(x, y));
+    };
+    for (int32_t i = 0; i <= currentTurn; ++i) {
+        const TurnRecord& turn = record[i];
+        if (HoldsHuman(i))
+            replay(Human, turn.humanX, turn.humanY);
+        if (HoldsReply(i))
+            replay(Computer, turn.replyX, turn.replyY);
+    }
+    CheckOutcome();
 }
 
 int CBoard::Load(const wchar_t* path)
@@ -108,37 +129,7 @@ int CBoard::Load(const wchar_t* path)
     }
 
     // Only now, with a game that is known to replay, does the old one go.
-    const SavedGame& game = file.game;
-    width = game.width;
-    height = game.height;
-    Reset();
-    currentTurn = game.currentTurn;
-    lastTurn = game.lastTurn;
-    lastHasHuman = game.lastHasHuman;
-    lastHasReply = game.lastHasReply;
-    clock = game.clock;
-    scrollX = game.scrollX;
-    scrollY = game.scrollY;
-    visibleCols = game.visibleCols;
-    visibleRows = game.visibleRows;
-    if (clock != 0)
-        state = InPlay;
-    std::copy(game.record.begin(), game.record.end(), record.get());
-
-    auto replay = [this](Player player, uint32_t x, uint32_t y) {
-        // The decoder replayed the record already; this guards the engine.
-        if (x >= width || y >= height || CellAt(x, y)->owner != Nobody)
-            throw ExOpen();
-        Place(player, CellAt(x, y));
-    };
-    for (int32_t i = 0; i <= currentTurn; ++i) {
-        const TurnRecord& turn = record[i];
-        if (HoldsHuman(i))
-            replay(Human, turn.humanX, turn.humanY);
-        if (HoldsReply(i))
-            replay(Computer, turn.replyX, turn.replyY);
-    }
-    CheckOutcome();
+    Adopt(file.game);
     ShowWinningFive();
     InvalidateRect(window, nullptr, FALSE);
 

@@ -16,16 +16,16 @@ void Line(HDC dc, int x0, int y0, int x1, int y1)
 
 bool CBoard::Visible(uint32_t column, uint32_t row) const
 {
-    return column >= scrollX && column - scrollX < visibleCols && row >= scrollY
-        && row - scrollY < visibleRows;
+    return column >= view.scrollX && column - view.scrollX < view.visibleCols && row >= view.scrollY
+        && row - view.scrollY < view.visibleRows;
 }
 
 void CBoard::DrawFrame(HDC dc, uint32_t column, uint32_t row)
 {
     if (!Visible(column, row))
         return;
-    const int x = SquarePixels * int(column - scrollX) + 1;
-    const int y = SquarePixels * int(row - scrollY) + 1;
+    const int x = SquarePixels * int(column - view.scrollX) + 1;
+    const int y = SquarePixels * int(row - view.scrollY) + 1;
     {
         Selection pen(dc, lightFramePen.get());
         Line(dc, x, y, x + 16, y);
@@ -47,8 +47,8 @@ void CBoard::DrawSquare(HDC dc, uint32_t column, uint32_t row, Player owner, Squ
 {
     if (!Visible(column, row))
         return;
-    const int x0 = SquarePixels * int(column - scrollX);
-    const int y0 = SquarePixels * int(row - scrollY);
+    const int x0 = SquarePixels * int(column - view.scrollX);
+    const int y0 = SquarePixels * int(row - view.scrollY);
 
     HBRUSH brush = normalBrush.get();
     if (style == WinningFive)
@@ -104,8 +104,8 @@ void CBoard::Paint(HDC dc)
         Line(m, 0, 0, 0, hc + 1);
     }
 
-    for (uint32_t r = scrollY; r - scrollY < visibleRows; ++r)
-        for (uint32_t c = scrollX; c - scrollX < visibleCols; ++c)
+    for (uint32_t r = view.scrollY; r - view.scrollY < view.visibleRows; ++r)
+        for (uint32_t c = view.scrollX; c - view.scrollX < view.visibleCols; ++c)
             DrawFrame(m, c, r);
 
     for (int32_t i = 0; i <= currentTurn; ++i)

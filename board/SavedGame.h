@@ -4,25 +4,18 @@
 // do those.
 #pragma once
 
+#include "GameFields.h"
 #include "TurnRecord.h"
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
-// Everything a saved game holds, in the order of the file.
-struct SavedGame {
+// Everything a saved game holds: the board's size, then the game's fields,
+// then its turns.
+struct SavedGame : GameFields {
     uint32_t width = 0;
     uint32_t height = 0;
-    int32_t currentTurn = -1;
-    int32_t lastTurn = -1;
-    int32_t lastHasHuman = 0;
-    int32_t lastHasReply = 0;
-    int32_t clock = 0;
-    uint32_t scrollX = 0;
-    uint32_t scrollY = 0;
-    uint32_t visibleCols = 0;
-    uint32_t visibleRows = 0;
     std::vector<TurnRecord> record;  // turns 0 .. lastTurn
 
     bool operator==(const SavedGame&) const = default;

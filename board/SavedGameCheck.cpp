@@ -1,12 +1,10 @@
 // What a saved game must be before it may replace the game on the board: a
 // game this program could have played. The board's own replay trusts it.
+#include "BoardSize.h"
 #include "Engine.h"
 #include "SavedGame.h"
 
 namespace {
-
-constexpr uint32_t kMinWidth = 10, kMaxWidth = 100;
-constexpr uint32_t kMinHeight = 5, kMaxHeight = 100;
 
 bool Over(const CEngine& e)
 {
@@ -31,16 +29,17 @@ std::string PlayRecorded(CEngine& e, Player player, uint32_t x, uint32_t y, int3
 
 std::string HeaderProblem(const SavedGame& g)
 {
-    if (g.width < kMinWidth || g.width > kMaxWidth || g.height < kMinHeight || g.height > kMaxHeight)
+    if (g.width < MinBoardCols || g.width > MaxBoardSide || g.height < MinBoardRows || g.height > MaxBoardSide)
         return "board size out of range";
     if (g.currentTurn < -1 || g.currentTurn > g.lastTurn)
         return "current turn outside -1 .. last turn";
-    const int64_t room = (int64_t(g.width) * g.height + 1) / 2;
-    if (int64_t(g.lastTurn) + 1 > room)
+    // The size is known to be in range here, so the room fits in 32 bits.
+    if (int64_t(g.lastTurn) + 1 > int64_t(RecordRoom(g.width, g.height)))
         return "more turns than a full board holds";
-    if (g.visibleCols < 1 || uint64_t(g.scrollX) + g.visibleCols > g.width)
+    const ViewPlace& v = g.view;
+    if (v.visibleCols < 1 || uint64_t(v.scrollX) + v.visibleCols > g.width)
         return "visible columns outside the board";
-    if (g.visibleRows < 1 || uint64_t(g.scrollY) + g.visibleRows > g.height)
+    if (v.visibleRows < 1 || uint64_t(v.scrollY) + v.visibleRows > g.height)
         return "visible rows outside the board";
     return "";
 }

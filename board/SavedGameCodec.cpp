@@ -59,7 +59,7 @@ std::vector<uint8_t> EncodeSavedGame(const SavedGame& g)
         out.push_back(b);
     for (uint32_t v :
         {g.width, g.height, uint32_t(g.currentTurn), uint32_t(g.lastTurn), uint32_t(g.lastHasHuman),
-            uint32_t(g.lastHasReply), uint32_t(g.clock), g.scrollX, g.scrollY, g.visibleCols, g.visibleRows})
+            uint32_t(g.lastHasReply), uint32_t(g.clock), g.view.scrollX, g.view.scrollY, g.view.visibleCols, g.view.visibleRows})
         Put32(out, v);
     for (const TurnRecord& t : g.record)
         for (uint32_t v : {t.humanX, t.humanY, t.replyX, t.replyY})
@@ -108,10 +108,10 @@ LoadResult DecodeSavedGame(const std::vector<uint8_t>& stored)
     g.lastHasHuman = in.I32();
     g.lastHasReply = in.I32();
     g.clock = in.I32();
-    g.scrollX = in.U32();
-    g.scrollY = in.U32();
-    g.visibleCols = in.U32();
-    g.visibleRows = in.U32();
+    g.view.scrollX = in.U32();
+    g.view.scrollY = in.U32();
+    g.view.visibleCols = in.U32();
+    g.view.visibleRows = in.U32();
     if (in.Short())
         return Refuse(Refusal::NotSavedGame, "the header is cut short");
 

@@ -11,3 +11,10 @@ struct TurnRecord {
 
     bool operator==(const TurnRecord&) const = default;
 };
+
+// The turns a board of width x height squares has room for: a turn fills two
+// squares, and a full board's last turn may hold the human's move alone.
+constexpr uint32_t RecordRoom(uint32_t width, uint32_t height)
+{
+    return (width * height + 1) / 2;
+}

@@ -7,6 +7,7 @@
 // how the platform ends a line; the tests feed it strings.
 #pragma once
 
+#include "BoardSize.h"
 #include "Engine.h"
 
 #include <cstdint>
@@ -17,8 +18,9 @@
 
 class CBrainSession {
 public:
-    static constexpr uint32_t minSize = 5;
-    static constexpr uint32_t maxSize = 100;
+    // Any board the engine takes, up to the game's largest.
+    static constexpr uint32_t minSize = MinEngineSide;
+    static constexpr uint32_t maxSize = MaxBoardSide;
     // Longer lines are refused whole; the line splitter keeps one byte more
     // than this so that they can be told apart.
     static constexpr size_t maxLineLength = 1000;

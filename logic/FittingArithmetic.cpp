@@ -20,10 +20,10 @@ SquareCount FitSquares(SquareCount raw, uint32_t boardCols, uint32_t boardRows)
 {
     int64_t c = raw.cols;
     int64_t r = raw.rows;
-    c = std::max<int64_t>(c, MinFitCols);
-    r = std::max<int64_t>(r, MinFitRows);
-    c = std::min<int64_t>(c, MaxFitSquares);
-    r = std::min<int64_t>(r, MaxFitSquares);
+    c = std::max<int64_t>(c, MinBoardCols);
+    r = std::max<int64_t>(r, MinBoardRows);
+    c = std::min<int64_t>(c, MaxBoardSide);
+    r = std::min<int64_t>(r, MaxBoardSide);
     c = std::min<int64_t>(c, boardCols);
     r = std::min<int64_t>(r, boardRows);
     return {int(c), int(r)};
@@ -86,8 +86,8 @@ SnapResult SnapDrag(int edge, DragRect& drag, SquareCount previous, uint32_t scr
 Placement MaximisedPlacement(
     bool haveBoard, uint32_t boardCols, uint32_t boardRows, PixelSize desktop, const FrameMetrics& m)
 {
-    uint32_t cols = haveBoard ? std::min(boardCols, MaxZoomCols) : 20;
-    uint32_t rows = haveBoard ? std::min(boardRows, MaxZoomRows) : 20;
+    uint32_t cols = haveBoard ? std::min(boardCols, MaxShownCols) : StartBoardSide;
+    uint32_t rows = haveBoard ? std::min(boardRows, MaxShownRows) : StartBoardSide;
     PixelSize size = WindowSizeFor(cols, rows, m);
     return {CentreOn(desktop, size), size};
 }

@@ -3,19 +3,21 @@
 // these, and apply what comes back, so every rule here is tested natively.
 #pragma once
 
+#include "BoardSize.h"
 #include "PixelSquares.h"
 
 #include <cstdint>
 
-// Toolbar (32) + status panel (20) + the board view's outer line (1).
-constexpr int PanelsHeight = 53;
+// The strips the main window lays out above and below the board view.
+constexpr int ToolbarHeight = 32;
+constexpr int StatusHeight = 20;
+// Both strips and the board view's outer line.
+constexpr int PanelsHeight = ToolbarHeight + StatusHeight + 1;
 
-constexpr uint32_t MinFitCols = 10;
-constexpr uint32_t MinFitRows = 5;
-constexpr uint32_t MaxFitSquares = 100;
-// Maximising shows at most this many squares.
-constexpr uint32_t MaxZoomCols = 40;
-constexpr uint32_t MaxZoomRows = 20;
+// A maximised window, and the first view of a new board, show at most this
+// many squares.
+constexpr uint32_t MaxShownCols = 40;
+constexpr uint32_t MaxShownRows = 20;
 
 // What the main window spends on things other than squares: the frame
 // allowance (outer minus client size, menu bar included) and the two
@@ -51,8 +53,9 @@ PixelSize WindowSizeFor(uint32_t cols, uint32_t rows, const FrameMetrics& m);
 // The squares an outer size shows (truncated, may be negative or huge).
 SquareCount SquaresFor(int width, int height, const FrameMetrics& m);
 
-// Brings a raw count within 10..100 columns and 5..100 rows, then within the
-// board; the board's size has the last word.
+// Brings a raw count within the sizes of board the game offers (10..100
+// columns and 5..100 rows), then within the board; the board's size has the
+// last word.
 SquareCount FitSquares(SquareCount raw, uint32_t boardCols, uint32_t boardRows);
 
 // The position that centres a window of the given size on a desktop.

@@ -1,5 +1,7 @@
 #include "SizeFields.h"
 
+#include "BoardSize.h"
+
 #include <algorithm>
 
 int32_t ParseDecimal(const wchar_t* text)
@@ -21,10 +23,10 @@ int32_t ParseDecimal(const wchar_t* text)
 
 uint32_t ClampWidth(int32_t value)
 {
-    return uint32_t(std::clamp<int32_t>(value, 10, 100));
+    return uint32_t(std::clamp<int32_t>(value, MinBoardCols, MaxBoardSide));
 }
 
 uint32_t ClampHeight(int32_t value)
 {
-    return uint32_t(std::clamp<int32_t>(value, 5, 100));
+    return uint32_t(std::clamp<int32_t>(value, MinBoardRows, MaxBoardSide));
 }

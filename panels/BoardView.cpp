@@ -16,19 +16,34 @@
 
 // Range, page and position of both bars at once; bars that have nothing to
 // scroll are shown disabled rather than hidden.
-void SetUpScrollBars(HWND window, const CBoard& board)
+void SetScrollBars()
 {
+    if (!shell.board)
+        return;
+    const CBoard& board = *shell.board;
+    const ViewPlace& view = board.View();
     SCROLLINFO info {};
     info.cbSize = sizeof info;
     info.fMask = SIF_ALL | SIF_DISABLENOSCROLL;
     info.nMax = int(board.width) - 1;
-    info.nPage = board.visibleCols;
-    info.nPos = int(board.scrollX);
-    SetScrollInfo(window, SB_HORZ, &info, TRUE);
+    info.nPage = view.visibleCols;
+    info.nPos = int(view.scrollX);
+    SetScrollInfo(shell.boardView, SB_HORZ, &info, TRUE);
     info.nMax = int(board.height) - 1;
-    info.nPage = board.visibleRows;
-    info.nPos = int(board.scrollY);
-    SetScrollInfo(window, SB_VERT, &info, TRUE);
+    info.nPage = view.visibleRows;
+    info.nPos = int(view.scrollY);
+    SetScrollInfo(shell.boardView, SB_VERT, &info, TRUE);
+}
+
+bool ShowView(const ViewPlace& place)
+{
+    if (!shell.board)
+        return false;
+    const ViewPlace before = shell.board->View();
+    shell.board->SetView(place);
+    SetScrollBars();
+    const ViewPlace& now = shell.board->View();
+    return now.scrollX != before.scrollX || now.scrollY != before.scrollY;
 }
 
 namespace {
@@ -43,7 +58,7 @@ bool OnCreate(HWND window)
         shell.outOfMemory = true;
         return false;
     }
-    SetUpScrollBars(window, *shell.board);
+    SetScrollBars();
     return true;
 }
 
@@ -58,8 +73,8 @@ void OnMouseMove(int x, int y)
 {
     if (!shell.board)
         return;
-    shell.pointerSquare.col = SquareNumberAtPixel(x, shell.board->scrollX);
-    shell.pointerSquare.row = SquareNumberAtPixel(y, shell.board->scrollY);
+    shell.pointerSquare.col = SquareNumberAtPixel(x, shell.board->View().scrollX);
+    shell.pointerSquare.row = SquareNumberAtPixel(y, shell.board->View().scrollY);
     DrawCoordinates();
 }
 
@@ -107,7 +122,7 @@ void InstallBoard(std::unique_ptr<CBoard> board)
     shell.board = std::move(board);
     if (!shell.board)
         return;
-    SetUpScrollBars(shell.boardView, *shell.board);
+    SetScrollBars();
     InvalidateRect(shell.boardView, nullptr, FALSE);
 }
 
@@ -139,19 +154,16 @@ void ScrollView(int bar, int request, int thumb)
 {
     if (!shell.board)
         return;
-    CBoard& board = *shell.board;
+    const CBoard& board = *shell.board;
     bool across = bar == SB_HORZ;
-    uint32_t& origin = across ? board.scrollX : board.scrollY;
-    ScrollStep step = ScrollAxis(request, thumb, origin, across ? board.visibleCols : board.visibleRows,
+    ViewPlace place = board.View();
+    uint32_t& origin = across ? place.scrollX : place.scrollY;
+    ScrollStep step = ScrollAxis(request, thumb, origin, across ? place.visibleCols : place.visibleRows,
         across ? board.width : board.height);
     origin = step.origin;
+    ShowView(place);
     if (step.repaint)
         InvalidateRect(shell.boardView, nullptr, FALSE);
-    SCROLLINFO info {};
-    info.cbSize = sizeof info;
-    info.fMask = SIF_POS | SIF_DISABLENOSCROLL;
-    info.nPos = int(origin);
-    SetScrollInfo(shell.boardView, bar, &info, TRUE);
 }
 
 void WheelView(int keys, int delta)
@@ -164,7 +176,8 @@ void WheelView(int keys, int delta)
     UINT perNotch = 3;
     if (!SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &perNotch, 0))
         perNotch = 3;
-    WheelTurn turn = WheelLines(rest, delta, perNotch, across ? board.visibleCols : board.visibleRows);
+    const ViewPlace& view = board.View();
+    WheelTurn turn = WheelLines(rest, delta, perNotch, across ? view.visibleCols : view.visibleRows);
     rest = turn.rest;
     // Line by line through the scroll bars' own requests: they stop at the
     // board's edge and repaint only when the view moved.

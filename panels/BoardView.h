@@ -13,8 +13,12 @@ LRESULT CALLBACK BoardViewProc(HWND window, UINT message, WPARAM wParam, LPARAM 
 // scroll bars up for it. The board must draw into the board view.
 void InstallBoard(std::unique_ptr<CBoard> board);
 
-// Range, page and position of both scroll bars from the board's view fields.
-void SetUpScrollBars(HWND window, const CBoard& board);
+// Range, page and position of both scroll bars from the board and its view.
+void SetScrollBars();
+
+// Moves the board's view to place (within the board) and the scroll bars
+// with it; true when the view's origin moved, and the view needs repainting.
+bool ShowView(const ViewPlace& place);
 
 // The context menu for a click at a client pixel: "Umístit značku" (bold,
 // enabled only on a free square of a game that is not over) and

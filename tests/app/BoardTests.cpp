@@ -41,7 +41,7 @@ std::string SquareMismatch(const Picture& p, int c, int r, Player owner, COLORRE
 // in order on an empty board; a game not over is InPlay once a move was asked.
 std::string RecordMismatch(const CBoard& b, bool started)
 {
-    if (b.currentTurn < -1 || b.currentTurn > b.lastTurn || b.lastTurn >= int32_t(b.RecordRoom()))
+    if (b.currentTurn < -1 || b.currentTurn > b.lastTurn || b.lastTurn >= int32_t((b.width * b.height + 1) / 2))
         return "turns out of order";
     CEngine replay;
     InitBoard(replay, b.width, b.height);
@@ -93,7 +93,7 @@ std::string FiveMismatch()
         b.HoldsReply(b.currentTurn) ? b.CellAt(t.replyX, t.replyY) : b.CellAt(t.humanX, t.humanY);
     for (const Cell* c : b.winningFive->cells)
         if (std::string m = SquareMismatch(
-                p, int(c->x - b.scrollX), int(c->y - b.scrollY), c->owner, c == newest ? White : Yellow);
+                p, int(c->x - b.View().scrollX), int(c->y - b.View().scrollY), c->owner, c == newest ? White : Yellow);
             !m.empty())
             return m;
     return "";
@@ -127,7 +127,7 @@ TEST_CASE("a cross and a circle pixel by pixel, where their squares are, scrolle
         SendMessageW(shell.boardView, WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, dy), 0);
         UpdateWindow(shell.boardView);
         REQUIRE(
-            std::pair {shell.board->scrollX, shell.board->scrollY} == std::pair {uint32_t(dx), uint32_t(dy)});
+            std::pair {shell.board->View().scrollX, shell.board->View().scrollY} == std::pair {uint32_t(dx), uint32_t(dy)});
         const Picture p = Snapshot(shell.boardView);
         CHECK(SquareArt(p, 10 - dx, 10 - dy) == NewestCross);
         CHECK(SquareArt(p, int(t.replyX) - dx, int(t.replyY) - dy) == NewestCircle);
@@ -136,7 +136,7 @@ TEST_CASE("a cross and a circle pixel by pixel, where their squares are, scrolle
 
 TEST_CASE("a game that ended, opened from a file, shows its end; Undo plays on from before it, Redo ends it")
 {
-    const SavedGame humanWon {20, 20, 4, 4, 1, 0, 30, 0, 0, 20, 20,
+    const SavedGame humanWon {{4, 4, 1, 0, 30, {0, 0, 20, 20}}, 20, 20,
         {{0, 0, 0, 5}, {1, 0, 1, 5}, {2, 0, 2, 5}, {3, 0, 3, 5}, {4, 0, 0, 0}}};
     for (const SavedGame& ended : {humanWon, SelfPlayed(20, 20, 200), FilledWithoutFive(11, 5)}) {
         CAPTURE(ended.width);
@@ -188,8 +188,8 @@ TEST_CASE("after any clicks, hints, undos, redos and new games the record, engin
             const int op = below(40);
             const uint32_t freeBefore = shell.board->freeCells;
             if (op < 8) {  // anywhere on the view, its outer line and points past it included
-                const int x = below(17 * int(shell.board->visibleCols) + 40) - 5;
-                const int y = below(17 * int(shell.board->visibleRows) + 40) - 5;
+                const int x = below(17 * int(shell.board->View().visibleCols) + 40) - 5;
+                const int y = below(17 * int(shell.board->View().visibleRows) + 40) - 5;
                 started |= shell.board->SquareAtPixel(x, y) != nullptr;
                 ClickAt(x, y);
             } else if (op < 39) {
@@ -303,7 +303,7 @@ TEST_CASE("the wheel scrolls rows, with Shift columns, as the scroll bars do; a 
         Pump();
     };
     auto view = [] {
-        return std::tuple {shell.board->scrollX, shell.board->scrollY, GetScrollPos(shell.boardView, SB_HORZ),
+        return std::tuple {shell.board->View().scrollX, shell.board->View().scrollY, GetScrollPos(shell.boardView, SB_HORZ),
             GetScrollPos(shell.boardView, SB_VERT)};
     };
     wheel(shell.mainWindow, 0, -WHEEL_DELTA);  // pulled back a notch: three rows on
@@ -319,7 +319,7 @@ TEST_CASE("the wheel scrolls rows, with Shift columns, as the scroll bars do; a 
     CHECK(SquareMismatch(Snapshot(shell.boardView), 8, 10, Human, White) == "");
     SendMessageW(shell.boardView, WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 79), 0);
     wheel(shell.mainWindow, 0, -WHEEL_DELTA);  // the last rows stop it
-    CHECK(shell.board->scrollY == 80);
+    CHECK(shell.board->View().scrollY == 80);
 
     UINT lines = 0;
     SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
@@ -327,7 +327,7 @@ TEST_CASE("the wheel scrolls rows, with Shift columns, as the scroll bars do; a 
     SystemParametersInfoW(SPI_SETWHEELSCROLLLINES, WHEEL_PAGESCROLL, nullptr, 0);
     wheel(shell.mainWindow, 0, WHEEL_DELTA);  // set to a page a notch
     SystemParametersInfoW(SPI_SETWHEELSCROLLLINES, lines, nullptr, 0);
-    CHECK(shell.board->scrollY == 80 - shell.board->visibleRows);
+    CHECK(shell.board->View().scrollY == 80 - shell.board->View().visibleRows);
 
     ChangeBoardSize(shell.mainWindow, 20, 20);
     ValidateRect(shell.boardView, nullptr);

@@ -18,7 +18,7 @@ bool refuseArrays = false;
 // A game on a w x h board shown from its corner, each turn with its reply.
 SavedGame GameOf(uint32_t w, uint32_t h, std::vector<TurnRecord> turns, int32_t current, int32_t clock)
 {
-    return {w, h, current, int32_t(turns.size()) - 1, 1, 1, clock, 0, 0, std::min(w, 40u), std::min(h, 20u),
+    return {{current, int32_t(turns.size()) - 1, 1, 1, clock, {0, 0, std::min(w, 40u), std::min(h, 20u)}}, w, h,
         turns};
 }
 
@@ -31,7 +31,7 @@ void* operator new[](std::size_t size, const std::nothrow_t&) noexcept
 
 TEST_CASE("an opened game is the saved one: its state, its menu, its view, and it saves to the same bytes")
 {
-    const SavedGame won {30, 25, 4, 4, 1, 0, 40, 2, 3, 15, 12,
+    const SavedGame won {{4, 4, 1, 0, 40, {2, 3, 15, 12}}, 30, 25,
         {{4, 5, 4, 20}, {5, 5, 5, 20}, {6, 5, 6, 20}, {7, 5, 7, 20}, {8, 5, 0, 0}}};
     const struct {
         SavedGame game;
@@ -62,10 +62,10 @@ TEST_CASE("an opened game is the saved one: its state, its menu, its view, and i
         GetScrollInfo(shell.boardView, SB_HORZ, &across);
         GetScrollInfo(shell.boardView, SB_VERT, &down);
         CHECK(std::tuple {view.width, view.height}
-            == std::tuple {int(17 * c.game.visibleCols + 1), int(17 * c.game.visibleRows + 1)});
+            == std::tuple {int(17 * c.game.view.visibleCols + 1), int(17 * c.game.view.visibleRows + 1)});
         CHECK(std::tuple {across.nMax, across.nPage, across.nPos, down.nMax, down.nPage, down.nPos}
-            == std::tuple {int(c.game.width) - 1, c.game.visibleCols, int(c.game.scrollX),
-                int(c.game.height) - 1, c.game.visibleRows, int(c.game.scrollY)});
+            == std::tuple {int(c.game.width) - 1, c.game.view.visibleCols, int(c.game.view.scrollX),
+                int(c.game.height) - 1, c.game.view.visibleRows, int(c.game.view.scrollY)});
         uint32_t stones = 0;
         for (int32_t i = 0; i <= c.game.currentTurn; ++i)
             stones += 1 + (i < c.game.lastTurn || c.game.lastHasReply);

@@ -212,8 +212,10 @@ void WriteBytes(const std::wstring& path, const std::vector<uint8_t>& bytes)
 SavedGame BoardGame()
 {
     const CBoard& b = *shell.board;
-    SavedGame g {b.width, b.height, b.currentTurn, b.lastTurn, b.lastHasHuman, b.lastHasReply, b.clock,
-        b.scrollX, b.scrollY, b.visibleCols, b.visibleRows, {}};
+    SavedGame g;
+    g.width = b.width, g.height = b.height, g.view = b.View();
+    g.currentTurn = b.currentTurn, g.lastTurn = b.lastTurn, g.clock = b.clock;
+    g.lastHasHuman = b.lastHasHuman, g.lastHasReply = b.lastHasReply;
     g.record.assign(b.record.get(), b.record.get() + (b.lastTurn + 1));
     return g;
 }

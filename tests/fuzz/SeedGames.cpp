@@ -36,8 +36,8 @@ int main(int argc, char** argv)
     SavedGame takenBack = won;
     takenBack.currentTurn = takenBack.lastTurn - 3;
     SavedGame large = SelfPlayed(100, 100, 30);
-    large.scrollX = 60;
-    large.scrollY = 80;
+    large.view.scrollX = 60;
+    large.view.scrollY = 80;
     SavedGame started = SelfPlayed(11, 7, 3);
     started.clock = 0;
     bool ok = Write(folder, "won.hra", won) && Write(folder, "taken-back.hra", takenBack)

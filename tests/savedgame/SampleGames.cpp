@@ -10,7 +10,7 @@ namespace {
 
 SavedGame Empty(uint32_t w, uint32_t h)
 {
-    return {w, h, -1, -1, 1, 1, 77, 0, 0, std::min(w, 40u), std::min(h, 20u), {}};
+    return {{-1, -1, 1, 1, 77, {0, 0, std::min(w, 40u), std::min(h, 20u)}}, w, h, {}};
 }
 
 bool Over(const CEngine& e)

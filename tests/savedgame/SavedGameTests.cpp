@@ -14,7 +14,7 @@ using Bytes = std::vector<uint8_t>;
 SavedGame Game(std::vector<TurnRecord> turns, uint32_t w = 20, uint32_t h = 20)
 {
     SavedGame g;
-    g.width = w, g.height = h, g.visibleCols = w, g.visibleRows = h;
+    g.width = w, g.height = h, g.view.visibleCols = w, g.view.visibleRows = h;
     g.record = std::move(turns);
     g.lastTurn = g.currentTurn = int32_t(g.record.size()) - 1;
     g.lastHasHuman = g.lastHasReply = !g.record.empty();
@@ -87,12 +87,12 @@ TEST_CASE("a known file: two turns on 20 x 20, byte by byte")
 TEST_CASE("every game the program can write loads back as it was")
 {
     SavedGame bytes = Game({{10, 13, 26, 10}, {13, 26, 10, 26}, {0, 0, 9, 4}}, 30, 40);
-    bytes.clock = 0x0A0D, bytes.currentTurn = 1, bytes.scrollX = 10, bytes.visibleCols = 20;
+    bytes.clock = 0x0A0D, bytes.currentTurn = 1, bytes.view.scrollX = 10, bytes.view.visibleCols = 20;
     SavedGame wonTakenBack = HumanWins(),
               allTakenBack = Game({{10, 10, 9, 9}, {11, 11, 12, 12}, {13, 13, 14, 14}});
     wonTakenBack.currentTurn = 3, allTakenBack.currentTurn = -1;
     SavedGame corner = Game({}, 100, 100);
-    corner.scrollX = 99, corner.visibleCols = 1, corner.scrollY = 4, corner.visibleRows = 96;
+    corner.view.scrollX = 99, corner.view.visibleCols = 1, corner.view.scrollY = 4, corner.view.visibleRows = 96;
 
     for (const SavedGame& g : {Game({}), bytes, Game({{9, 4, 0, 0}}, 10, 5), HumanWins(), wonTakenBack,
              allTakenBack, ComputerWins(), FullBoard(), corner}) {
@@ -129,13 +129,13 @@ TEST_CASE("a foreign file gets the message for it, a cut one is damaged")
 TEST_CASE("a file beyond a limit, or of a game this program could not have played, is damaged")
 {
     const std::vector<std::function<void(SavedGame&)>> breaks = {
-        [](SavedGame& g) { g.width = g.visibleCols = 9; }, [](SavedGame& g) { g.width = 101; },
-        [](SavedGame& g) { g.height = g.visibleRows = 4; }, [](SavedGame& g) { g.height = 101; },
+        [](SavedGame& g) { g.width = g.view.visibleCols = 9; }, [](SavedGame& g) { g.width = 101; },
+        [](SavedGame& g) { g.height = g.view.visibleRows = 4; }, [](SavedGame& g) { g.height = 101; },
         [](SavedGame& g) { g.currentTurn = -2; }, [](SavedGame& g) { g.currentTurn = 2; },
-        [](SavedGame& g) { g.visibleCols = 0; }, [](SavedGame& g) { g.scrollX = 1; },
-        [](SavedGame& g) { g.scrollX = 0xFFFFFFFF, g.visibleCols = 1; },
-        [](SavedGame& g) { g.visibleRows = 0; }, [](SavedGame& g) { g.visibleRows = 21; },
-        [](SavedGame& g) { g.scrollY = 0xFFFFFFFF, g.visibleRows = 1; },
+        [](SavedGame& g) { g.view.visibleCols = 0; }, [](SavedGame& g) { g.view.scrollX = 1; },
+        [](SavedGame& g) { g.view.scrollX = 0xFFFFFFFF, g.view.visibleCols = 1; },
+        [](SavedGame& g) { g.view.visibleRows = 0; }, [](SavedGame& g) { g.view.visibleRows = 21; },
+        [](SavedGame& g) { g.view.scrollY = 0xFFFFFFFF, g.view.visibleRows = 1; },
         [](SavedGame& g) { g.record[1].humanY = 20; }, [](SavedGame& g) { g.record[1].replyX = 30; },
         [](SavedGame& g) { g.record[1].humanX = 1; },  // on its own earlier stone
         [](SavedGame& g) { g.record[1].replyX = 2, g.record[1].replyY = 1; },  // on this turn's move
