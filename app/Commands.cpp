@@ -2,16 +2,39 @@
 
 #include "AboutHelp.h"
 #include "FileCommands.h"
+#include "PanelRefresh.h"
 #include "Shell.h"
-#include "Toolbar.h"
 #include "resource.h"
 
-void RefreshPanels()
+namespace {
+
+void CmdExit()
 {
-    UpdateToolbar();
-    if (shell.status)
-        InvalidateRect(shell.status, nullptr, FALSE);
+    // The shutdown steps run when this is dispatched; the window stays.
+    PostMessageW(shell.mainWindow, WM_DESTROY, 0, 0);
 }
+
+// Every command once: its menu id, the toolbar button that runs it too (0
+// for none), and what it does.
+const struct {
+    UINT id;
+    uint16_t button;
+    void (*run)();
+} commands[] = {
+    {IDM_NEW, IDB_NEW, CmdNew},
+    {IDM_OPEN, IDB_OPEN, CmdOpen},
+    {IDM_SAVE, IDB_SAVE, CmdSave},
+    {IDM_SAVEAS, 0, CmdSaveAs},
+    {IDM_SETTINGS, IDB_SETTINGS, CmdSettings},
+    {IDM_EXIT, 0, CmdExit},
+    {IDM_UNDO, IDB_UNDO, CmdUndo},
+    {IDM_REDO, IDB_REDO, CmdRedo},
+    {IDM_HINT, IDB_HINT, CmdHint},
+    {IDM_ABOUT, 0, CmdAbout},
+    {IDM_HELP, IDB_HELP, CmdHelp},
+};
+
+}  // namespace
 
 void CmdNew()
 {
@@ -55,21 +78,18 @@ void CmdHint()
 
 void OnCommand(UINT id)
 {
-    switch (id) {
-    case IDM_NEW: CmdNew(); break;
-    case IDM_EXIT:
-        // The shutdown steps run when this is dispatched; the window stays.
-        PostMessageW(shell.mainWindow, WM_DESTROY, 0, 0);
-        break;
-    case IDM_UNDO: CmdUndo(); break;
-    case IDM_REDO: CmdRedo(); break;
-    case IDM_HINT: CmdHint(); break;
-    case IDM_ABOUT: CmdAbout(); break;
-    case IDM_HELP: CmdHelp(); break;
-    case IDM_SAVEAS: CmdSaveAs(); break;
-    case IDM_OPEN: CmdOpen(); break;
-    case IDM_SAVE: CmdSave(); break;
-    case IDM_SETTINGS: CmdSettings(); break;
-    default: break;
-    }
+    for (const auto& command : commands)
+        if (command.id == id) {
+            command.run();
+            return;
+        }
+}
+
+void RunButtonCommand(uint16_t buttonId)
+{
+    for (const auto& command : commands)
+        if (buttonId != 0 && command.button == buttonId) {
+            command.run();
+            return;
+        }
 }

@@ -3,8 +3,13 @@
 
 #include <windows.h>
 
+#include <cstdint>
+
 // Carries out a command id of the main window; ids it does not know are ignored.
 void OnCommand(UINT id);
+// Carries out the command of a toolbar button, named by its picture's id;
+// other ids run nothing.
+void RunButtonCommand(uint16_t buttonId);
 
 void CmdNew();
 void CmdUndo();
@@ -12,6 +17,3 @@ void CmdRedo();
 void CmdHint();
 // Runs the settings dialog (SettingsDialog.cpp).
 void CmdSettings();
-
-// After a change of the game: toolbar buttons and the move counter follow.
-void RefreshPanels();

@@ -5,6 +5,7 @@
 
 #include "Commands.h"
 #include "FittingHandlers.h"
+#include "PanelRefresh.h"
 #include "Shell.h"
 
 #include <commdlg.h>

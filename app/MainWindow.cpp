@@ -3,10 +3,11 @@
 #include "AboutHelp.h"
 #include "BoardView.h"
 #include "Commands.h"
+#include "FittingHandlers.h"
+#include "GameClock.h"
 #include "Shell.h"
 #include "StatusPanel.h"
 #include "Toolbar.h"
-#include "FittingHandlers.h"
 #include "resource.h"
 
 #include <windowsx.h>
@@ -44,13 +45,38 @@ void OnCreate(HWND window)
     shell.mainWindow = window;
     shell.filePath[0] = L'\0';
     shell.nameOffset = 0;
-    shell.timerId = SetTimer(window, 1, 500, nullptr);
+    shell.timerId = SetTimer(window, 1, ClockTickMilliseconds, nullptr);
     RECT outer {};
     RECT client {};
     GetWindowRect(window, &outer);
     GetClientRect(window, &client);
     shell.frameWidth = (outer.right - outer.left) - (client.right - client.left);
     shell.frameHeight = (outer.bottom - outer.top) - (client.bottom - client.top);
+}
+
+// Every half second: whether the pointer is over the board, the clock (drawn,
+// then advanced), the coordinates, and the toolbar's hot button.
+void OnTimer()
+{
+    POINT at {};
+    RECT view {};
+    if (shell.boardView && GetCursorPos(&at) && ScreenToClient(shell.boardView, &at)
+        && GetClientRect(shell.boardView, &view))
+        shell.pointerOverBoard =
+            view.left <= at.x && at.x <= view.right && view.top <= at.y && at.y <= view.bottom;
+    // The clock shows the count before this tick's advance.
+    DrawClock();
+    if (shell.board)
+        shell.board->clock = AdvanceClock(shell.board->clock, shell.board->state, shell.mainWindowActive);
+    DrawCoordinates();
+    if (toolbarPanel.object)
+        toolbarPanel.object->CheckHover();
+}
+
+// kind: WA_INACTIVE, WA_ACTIVE or WA_CLICKACTIVE.
+void OnActivate(WORD kind)
+{
+    shell.mainWindowActive = kind != WA_INACTIVE;
 }
 
 void OnDestroy(HWND window)

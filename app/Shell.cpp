@@ -9,8 +9,6 @@ void DestroyBoard()
     if (!shell.board)
         return;
     shell.board.reset();
-    if (shell.boardDestroyed)
-        shell.boardDestroyed();
 }
 
 FrameMetrics CurrentFrameMetrics()

@@ -80,9 +80,6 @@ struct Shell {
     // The shutdown steps have run: Exit runs them while the main window
     // stays, and its later destruction must not run them again.
     bool shutDown = false;
-
-    // Called after the board object is destroyed (tests count destructions).
-    void (*boardDestroyed)() = nullptr;
 };
 
 extern Shell shell;

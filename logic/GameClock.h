@@ -7,6 +7,9 @@
 #include <cstddef>
 #include <cstdint>
 
+// The clock counts the main window's timer ticks, one each half second.
+inline constexpr unsigned ClockTickMilliseconds = 500;
+
 // Room for the longest clock text, "-298261:37:04" and its terminator.
 inline constexpr size_t ClockTextRoom = 16;
 

@@ -2,6 +2,7 @@
 
 #include "Commands.h"
 #include "GdiOwners.h"
+#include "PanelRefresh.h"
 #include "PixelSquares.h"
 #include "Scrolling.h"
 #include "Shell.h"

@@ -4,7 +4,6 @@
 #include "GdiOwners.h"
 #include "Shell.h"
 #include "StatusTexts.h"
-#include "Toolbar.h"
 
 #include <algorithm>
 #include <cwchar>
@@ -157,26 +156,4 @@ void DrawClock()
     wchar_t text[ClockTextRoom];
     FormatClock(shell.board->clock, text);
     DrawField({Place::Right, L"88:88:88", &statusPanel.clockDrawn}, text);
-}
-
-void OnTimer()
-{
-    POINT at {};
-    RECT view {};
-    if (shell.boardView && GetCursorPos(&at) && ScreenToClient(shell.boardView, &at)
-        && GetClientRect(shell.boardView, &view))
-        shell.pointerOverBoard =
-            view.left <= at.x && at.x <= view.right && view.top <= at.y && at.y <= view.bottom;
-    // The clock shows the count before this tick's advance.
-    DrawClock();
-    if (shell.board)
-        shell.board->clock = AdvanceClock(shell.board->clock, shell.board->state, shell.mainWindowActive);
-    DrawCoordinates();
-    if (toolbarPanel.object)
-        toolbarPanel.object->CheckHover();
-}
-
-void OnActivate(WORD kind)
-{
-    shell.mainWindowActive = kind != WA_INACTIVE;
 }

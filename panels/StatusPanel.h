@@ -1,6 +1,5 @@
-// The status strip along the bottom of the main window (move counter,
-// coordinates of the square under the pointer, game clock), and the main
-// window's timer and activation handlers that feed it.
+// The status strip along the bottom of the main window: move counter,
+// coordinates of the square under the pointer, game clock.
 #pragma once
 
 #include "GdiOwners.h"
@@ -30,7 +29,3 @@ LRESULT CALLBACK StatusPanelProc(HWND window, UINT message, WPARAM wParam, LPARA
 void DrawMoveCounter();
 void DrawCoordinates();
 void DrawClock();
-
-// The main window's timer tick and activation (kind: WA_INACTIVE, WA_ACTIVE, WA_CLICKACTIVE).
-void OnTimer();
-void OnActivate(WORD kind);

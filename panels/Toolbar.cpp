@@ -1,9 +1,7 @@
 #include "Toolbar.h"
 
-#include "AboutHelp.h"
 #include "ButtonStates.h"
 #include "Commands.h"
-#include "FileCommands.h"
 #include "GdiOwners.h"
 #include "Shell.h"
 #include "resource.h"
@@ -249,19 +247,4 @@ void UpdateToolbar()
     toolbar->EnableButton(IDB_UNDO, s.undo);
     toolbar->EnableButton(IDB_REDO, s.redo);
     toolbar->EnableButton(IDB_HINT, s.hint);
-}
-
-void RunButtonCommand(uint16_t id)
-{
-    switch (id) {
-    case IDB_NEW: CmdNew(); break;
-    case IDB_OPEN: CmdOpen(); break;
-    case IDB_SAVE: CmdSave(); break;
-    case IDB_SETTINGS: CmdSettings(); break;
-    case IDB_UNDO: CmdUndo(); break;
-    case IDB_REDO: CmdRedo(); break;
-    case IDB_HINT: CmdHint(); break;
-    case IDB_HELP: CmdHelp(); break;
-    default: break;
-    }
 }

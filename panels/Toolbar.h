@@ -112,6 +112,3 @@ LRESULT CALLBACK ToolbarProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
 
 // Sets the buttons' enabled states from the game; called after every change.
 void UpdateToolbar();
-
-// Runs the command of a toolbar button's id; other ids run nothing.
-void RunButtonCommand(uint16_t id);
