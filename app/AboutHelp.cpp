@@ -1,6 +1,7 @@
 #include "AboutHelp.h"
 
 #include "Shell.h"
+#include "Texts.h"
 
 #include <shellapi.h>
 
@@ -78,29 +79,14 @@ HelpSystemFacts ReadHelpSystemFacts()
 
 void ShowHelpProblem(HWND owner, const std::wstring& text)
 {
-    MessageBoxW(owner, text.c_str(), L"Nápověda", MB_OK | MB_ICONEXCLAMATION);
+    MessageBoxW(owner, text.c_str(), Text::HelpCaption, MB_OK | MB_ICONEXCLAMATION);
 }
 
 }  // namespace
 
-const wchar_t* AboutText()
-{
-    return L"Quinterra verze 1.08 (alfa)\r"
-           L"Algoritmus verze 1.01\r"
-           L"Piškvorky na ploše až 100 × 100 polí proti počítači.\r"
-           L"Počítač hledá tah podle vzorů v každé pětici polí\r"
-           L"a odpovídá hned po vašem tahu; vyhrává pět v řadě.\r"
-           L"\r"
-           L"UPOZORNĚNÍ: Tento program se vyvíjí. Verze, kterou používáte,\r"
-           L"má sloužit pouze jako ukázka toho, kam už vývoj dospěl.\r"
-           L"V žádném případě se nejedná o program vhodný pro masovou\r"
-           L"distribuci, protože zcela jistě obsahuje množství chyb\r"
-           L"a nedodělků.\r";
-}
-
 void CmdAbout()
 {
-    MessageBoxW(shell.mainWindow, AboutText(), L"O programu", MB_OK | MB_ICONINFORMATION);
+    MessageBoxW(shell.mainWindow, Text::About, Text::AboutCaption, MB_OK | MB_ICONINFORMATION);
 }
 
 std::string HelpFilePath()
@@ -127,8 +113,7 @@ void ShowHelp(HWND owner, HelpForm form)
     // show its own error page in English.
     if (!FileExists(path)) {
         ShowHelpProblem(owner,
-            L"Soubor nápovědy nebyl nalezen:\r" + path
-                + L"\rPatří do stejné složky jako program quinterra.exe.");
+            Text::HelpFileMissing + path + Text::HelpFileBelongs);
         return;
     }
     if (viewer) {
@@ -138,7 +123,7 @@ void ShowHelp(HWND owner, HelpForm form)
     const auto result = reinterpret_cast<INT_PTR>(
         ShellExecuteW(owner, L"open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
     if (result <= 32)
-        ShowHelpProblem(owner, L"Nápovědu se nepodařilo otevřít v prohlížeči:\r" + path);
+        ShowHelpProblem(owner, Text::HelpBrowserFailed + path);
 }
 
 void CmdHelp()

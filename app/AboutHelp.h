@@ -18,9 +18,6 @@ void QuitHelp(HWND mainWindow);
 // A missing file, or a browser that cannot be started, gets a message box.
 void ShowHelp(HWND owner, HelpForm form);
 
-// The text of the About box: eleven lines, each ended by a bare CR.
-const wchar_t* AboutText();
-
 // Full path of quinterra.hlp beside the executable, in the ANSI code page
 // that the help viewer takes. Where the folder's name cannot be written in
 // that code page, its short form is used; failing that, the bare file name,

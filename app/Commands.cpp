@@ -4,6 +4,7 @@
 #include "FileCommands.h"
 #include "PanelRefresh.h"
 #include "Shell.h"
+#include "Texts.h"
 #include "resource.h"
 
 namespace {
@@ -41,7 +42,7 @@ void CmdNew()
     if (!shell.board)
         return;
     int answer = MessageBoxW(shell.mainWindow,
-        L"Opravdu si přejete zahájit novou hru,\ra tak zrušit stávající?", L"Zahájit novou hru?", MB_YESNO);
+Text::ConfirmNewGame, Text::NewGameCaption, MB_YESNO);
     // The box runs its own message loop: anything may have happened meanwhile.
     if (answer != IDYES || !shell.board)
         return;

@@ -7,6 +7,7 @@
 #include "FittingHandlers.h"
 #include "PanelRefresh.h"
 #include "Shell.h"
+#include "Texts.h"
 
 #include <commdlg.h>
 #include <windows.h>
@@ -47,7 +48,7 @@ bool ChooseFile(bool forSaving)
     shell.filePath[PathRoom - 1] = L'\0';
     block.lStructSize = sizeof block;
     block.hwndOwner = shell.mainWindow;
-    block.lpstrFilter = L"hra\0*.hra\0všechny\0*.*\0";
+    block.lpstrFilter = Text::FileFilter;
     block.nFilterIndex = 1;
     block.lpstrFile = shell.filePath;
     block.nMaxFile = DWORD(PathRoom);

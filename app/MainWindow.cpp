@@ -7,6 +7,7 @@
 #include "GameClock.h"
 #include "Shell.h"
 #include "StatusPanel.h"
+#include "Texts.h"
 #include "Toolbar.h"
 #include "resource.h"
 
@@ -219,7 +220,7 @@ int RunGame(HINSTANCE instance, int show)
             if (shell.outOfMemory)
                 ReportOutOfMemory(nullptr);
             else
-                MessageBoxW(nullptr, L"Okno hry se nepodařilo vytvořit.", L"Chyba", MB_OK | MB_ICONERROR);
+                MessageBoxW(nullptr, Text::NoWindow, Text::ErrorCaption, MB_OK | MB_ICONERROR);
             return 1;
         }
         int code = RunMessageLoop();

@@ -5,6 +5,7 @@
 #include "FittingHandlers.h"
 #include "Shell.h"
 #include "SizeFields.h"
+#include "Texts.h"
 #include "Toolbar.h"
 #include "resource.h"
 
@@ -45,8 +46,7 @@ void OnOk(HWND dialog)
         return;
     if (GameStarted()) {
         int answer = MessageBoxW(dialog,
-            L"Opravdu si přejete změnit velikost hrací plochy\ra tím zrušit stávající hru?",
-            L"Změnit velikost?", MB_YESNO);
+Text::ConfirmResize, Text::ResizeCaption, MB_YESNO);
         if (answer != IDYES || !shell.board)
             return;
     }
@@ -64,8 +64,7 @@ void ChangeBoardSize(HWND dialog, uint32_t width, uint32_t height)
     } catch (const std::bad_alloc&) {
     }
     if (!board) {
-        MessageBoxW(dialog, L"Pro hrací plochu této velikosti není dost paměti.\rHra pokračuje beze změny.",
-            L"Chyba", MB_OK | MB_ICONEXCLAMATION);
+        MessageBoxW(dialog, Text::NoMemoryForBoardSize, Text::ErrorCaption, MB_OK | MB_ICONEXCLAMATION);
         return;
     }
     board->SetView({0, 0, MaxShownCols, MaxShownRows});

@@ -1,5 +1,7 @@
 #include "Shell.h"
 
+#include "Texts.h"
+
 #include <cwchar>
 
 Shell shell;
@@ -54,10 +56,10 @@ void FormatMainTitle(uint32_t width, uint32_t height, bool withFileName)
     size_t room = sizeof shell.title / sizeof shell.title[0];
     if (withFileName && shell.nameOffset < sizeof shell.filePath / sizeof shell.filePath[0]) {
         shell.filePath[sizeof shell.filePath / sizeof shell.filePath[0] - 1] = L'\0';
-        swprintf(shell.title, room, L"Quinterra [%ux%u] %ls", unsigned(width), unsigned(height),
+        swprintf(shell.title, room, Text::TitleWithFileFormat, unsigned(width), unsigned(height),
             shell.filePath + shell.nameOffset);
     } else {
-        swprintf(shell.title, room, L"Quinterra [%ux%u]", unsigned(width), unsigned(height));
+        swprintf(shell.title, room, Text::TitleFormat, unsigned(width), unsigned(height));
     }
 }
 
@@ -69,8 +71,7 @@ void SetMainTitle(HWND window, uint32_t width, uint32_t height, bool withFileNam
 
 void ReportOutOfMemory(HWND owner)
 {
-    MessageBoxW(owner, L"Pro hru není dost paměti.\rRozehranou partii nelze dohrát a program bude ukončen.",
-        L"Chyba", MB_OK | MB_ICONERROR);
+    MessageBoxW(owner, Text::NoMemoryForGame, Text::ErrorCaption, MB_OK | MB_ICONERROR);
 }
 
 void AbandonGame()

@@ -6,6 +6,7 @@
 #include "FileHandle.h"
 #include "SafeWrite.h"
 #include "SavedGame.h"
+#include "Texts.h"
 
 #include <algorithm>
 #include <new>
@@ -13,12 +14,6 @@
 #include <vector>
 
 namespace {
-
-const wchar_t NotSavedGameText[] =
-    L"Hru nelze otevřít. Zřejmě se nejedná o soubor\rs uloženou hrou nebo je soubor poškozen.";
-const wchar_t OtherVersionText[] = L"Hra byla uložena v jiné verzi Quinterra.\rV této verzi ji nelze použít.";
-const wchar_t NoMemoryToCheckText[] =
-    L"Hru nelze otevřít: pro kontrolu souboru není dost paměti.\rRozehraná hra pokračuje beze změny.";
 
 // The largest file worth reading: a full 100 x 100 record with every byte a
 // line end would still be far below this.
@@ -65,8 +60,8 @@ bool CBoard::Save(const wchar_t* path)
 {
     const std::wstring target(path);
     if (!WriteFileSafely(target, ToStoredForm(EncodeSavedGame(Snapshot())))) {
-        std::wstring text = L"Hru se nepodařilo uložit do souboru\r" + target + L".";
-        MessageBoxW(window, text.c_str(), L"Chyba", MB_ICONEXCLAMATION | MB_OK);
+        std::wstring text = Text::SaveFailed + target + L".";
+        MessageBoxW(window, text.c_str(), Text::ErrorCaption, MB_ICONEXCLAMATION | MB_OK);
         return false;
     }
     EnableCommand(IDM_NEW, true);
@@ -119,12 +114,12 @@ int CBoard::Load(const wchar_t* path)
         memoryToCheck = false;
     }
     if (!memoryToCheck) {
-        MessageBoxW(window, NoMemoryToCheckText, L"Chyba", MB_ICONEXCLAMATION | MB_OK);
+        MessageBoxW(window, Text::NoMemoryToCheckFile, Text::ErrorCaption, MB_ICONEXCLAMATION | MB_OK);
         return 0;
     }
     if (file.refusal != Refusal::None) {
-        const wchar_t* text = file.refusal == Refusal::OtherVersion ? OtherVersionText : NotSavedGameText;
-        MessageBoxW(window, text, L"Chyba", MB_ICONEXCLAMATION | MB_OK);
+        const wchar_t* text = file.refusal == Refusal::OtherVersion ? Text::OtherVersion : Text::NotSavedGame;
+        MessageBoxW(window, text, Text::ErrorCaption, MB_ICONEXCLAMATION | MB_OK);
         return 0;
     }
 

@@ -6,6 +6,7 @@
 #include "PixelSquares.h"
 #include "Scrolling.h"
 #include "Shell.h"
+#include "Texts.h"
 #include "StatusPanel.h"
 #include "Toolbar.h"
 #include "resource.h"
@@ -137,8 +138,8 @@ HMENU BuildBoardMenu(const CBoard* board, int x, int y)
         const Cell* square = board->SquareAtPixel(x, y);
         canPlace = square && square->owner == Nobody;
     }
-    AppendMenuW(menu, MF_STRING | (canPlace ? MF_ENABLED : MF_GRAYED), IDM_PLACE_MARK, L"Umístit značku");
-    AppendMenuW(menu, MF_STRING, IDM_SETTINGS, L"Nastavení...");
+    AppendMenuW(menu, MF_STRING | (canPlace ? MF_ENABLED : MF_GRAYED), IDM_PLACE_MARK, Text::PlaceMark);
+    AppendMenuW(menu, MF_STRING, IDM_SETTINGS, Text::Settings);
     if (canPlace)
         SetMenuDefaultItem(menu, IDM_PLACE_MARK, FALSE);
     return menu;

@@ -95,7 +95,6 @@ public:
     int hotX = -1;
     std::unique_ptr<Button> first;
     Button* last = nullptr;
-    uint8_t pointerInside = 0;
 
 private:
     void Draw(const Redraws& redraws) const;

@@ -84,7 +84,6 @@ CToolbar::Redraws CToolbar::HoverChecked(bool inside, int x, int y)
     Redraws redraws;
     if (!hot)
         return redraws;
-    pointerInside = inside;
     if (inside && HitTest(x, y).button == hot)
         return redraws;
     redraws.Add(hot, hotX, false, false);
