@@ -112,8 +112,7 @@ void ShowHelp(HWND owner, HelpForm form)
     // The viewer would only offer to search the disk, and a browser would
     // show its own error page in English.
     if (!FileExists(path)) {
-        ShowHelpProblem(owner,
-            Text::HelpFileMissing + path + Text::HelpFileBelongs);
+        ShowHelpProblem(owner, Text::HelpFileMissing + path + Text::HelpFileBelongs);
         return;
     }
     if (viewer) {

@@ -41,8 +41,7 @@ void CmdNew()
 {
     if (!shell.board)
         return;
-    int answer = MessageBoxW(shell.mainWindow,
-Text::ConfirmNewGame, Text::NewGameCaption, MB_YESNO);
+    int answer = MessageBoxW(shell.mainWindow, Text::ConfirmNewGame, Text::NewGameCaption, MB_YESNO);
     // The box runs its own message loop: anything may have happened meanwhile.
     if (answer != IDYES || !shell.board)
         return;

@@ -19,10 +19,27 @@ void FitWindowToView()
     SetScrollBars();
 }
 
-void OnSize(bool maximised)
+namespace {
+
+// Under a window manager, Wine applies a size set while it handles the
+// manager's resize to the window's own idea of its size only; the screen
+// keeps the manager's. Sent again once that has settled, it reaches the
+// screen; elsewhere the second time changes nothing. A manager that answers
+// with the same size again and again gets two more tries, not a loop.
+void RefitLater(PixelSize given)
 {
-    if (!shell.board)
-        return;
+    bool again = given.width == shell.refitFrom.width && given.height == shell.refitFrom.height;
+    shell.refits = again ? shell.refits + 1 : 1;
+    shell.refitFrom = given;
+    if (shell.refits <= 2)
+        PostMessageW(shell.mainWindow, RefitMessage, 0, 0);
+}
+
+// Fits the main window (or, where the window manager keeps it larger, the
+// panels inside it) to whole squares after a size event, and notes the
+// squares it shows.
+WindowFit FitAfterSize(bool maximised)
+{
     FrameMetrics metrics = CurrentFrameMetrics();
     RECT outer {};
     GetWindowRect(shell.mainWindow, &outer);
@@ -46,30 +63,23 @@ void OnSize(bool maximised)
         // is the window's for good, not a placeholder.
         shell.sizing = false;
         InvalidateRect(shell.mainWindow, nullptr, TRUE);
-    } else {
-        PixelPoint centre = CentreOn(DesktopSize(), fit.window);
-        bool resized = given.width != fit.window.width || given.height != fit.window.height;
-        // A size change here comes back as a nested WM_SIZE that finds the same fit.
-        LayoutMainWindow(centre.x, centre.y, fit.window.width, fit.window.height, maximised);
-        if (!maximised)
-            shell.normalSize = fit.window;
-        // Under a window manager, Wine applies a size set while it handles the
-        // manager's resize to the window's own idea of its size only; the
-        // screen keeps the manager's. Sent again once that has settled, it
-        // reaches the screen; elsewhere the second time changes nothing. A
-        // manager that answers with the same size again and again gets two
-        // more tries, not a loop.
-        if (resized && !maximised) {
-            bool again = given.width == shell.refitFrom.width && given.height == shell.refitFrom.height;
-            shell.refits = again ? shell.refits + 1 : 1;
-            shell.refitFrom = given;
-            if (shell.refits <= 2)
-                PostMessageW(shell.mainWindow, RefitMessage, 0, 0);
-        }
+        return fit;
     }
-    if (!shell.board)
-        return;
+    PixelPoint centre = CentreOn(DesktopSize(), fit.window);
+    bool resized = given.width != fit.window.width || given.height != fit.window.height;
+    // A size change here comes back as a nested WM_SIZE that finds the same fit.
+    LayoutMainWindow(centre.x, centre.y, fit.window.width, fit.window.height, maximised);
+    if (!maximised)
+        shell.normalSize = fit.window;
+    if (resized && !maximised)
+        RefitLater(given);
+    return fit;
+}
 
+// The view for the squares just fitted: a maximise shows the board from its
+// corner, and the restore that ends it brings the earlier origin back.
+ViewPlace ViewAfterSize(bool maximised)
+{
     ViewPlace place = shell.board->View();
     if (maximised) {
         // Only the first size event of a maximise saves: a nested one would
@@ -82,17 +92,28 @@ void OnSize(bool maximised)
         place.scrollX = 0;
         place.scrollY = 0;
     } else if (shell.originSaved) {
-        // The restore that ends a maximise brings the view back; later drags
-        // keep their own origin.
+        // Later drags keep their own origin.
         place.scrollX = shell.savedScrollX;
         place.scrollY = shell.savedScrollY;
         shell.originSaved = false;
     }
     place.visibleCols = shell.fitCols;
     place.visibleRows = shell.fitRows;
+    return place;
+}
+
+}  // namespace
+
+void OnSize(bool maximised)
+{
+    if (!shell.board)
+        return;
+    WindowFit fit = FitAfterSize(maximised);
+    if (!shell.board)
+        return;
     // The board may have changed size meanwhile, and a wider view may now
     // reach past its edge: the view keeps its origin on the board.
-    if (ShowView(place))
+    if (ShowView(ViewAfterSize(maximised)))
         InvalidateRect(shell.boardView, nullptr, FALSE);
     if (!fit.keptLarger)
         shell.sizing = true;

@@ -1,4 +1,4 @@
-// The program's entry point; everything else lives in the shell library so
+// The program's entry point; everything else lives in the app library so
 // that the tests can start the same windows in their own process.
 #include "MainWindow.h"
 

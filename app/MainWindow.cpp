@@ -132,6 +132,41 @@ HWND CreatePanel(const wchar_t* className, DWORD style, int x, int y, int width,
         shell.mainWindow, nullptr, shell.instance, nullptr);
 }
 
+// The sizes from creation until the first showing fits the window to the
+// same squares, a pixel smaller each way.
+struct CreationSizes {
+    int boardRight;  // the board view: the starting board's squares, its outer line and a bar
+    int boardBottom;
+    int statusTop;  // under the toolbar and the view, whose window is a row taller
+    int mainBottom;  // the main window's client area: the view and both strips
+};
+
+CreationSizes CreationSizesFor(int verticalBarWidth, int horizontalBarHeight)
+{
+    const int boardRight = verticalBarWidth + SquarePixels * int(StartBoardSide) + 1;
+    const int boardBottom = horizontalBarHeight + SquarePixels * int(StartBoardSide) + 1;
+    return {
+        boardRight, boardBottom, ToolbarHeight + boardBottom + 1, boardBottom + ToolbarHeight + StatusHeight};
+}
+
+// Registers the children's classes and creates the toolbar, the board view
+// (whose creation builds the board, of the starting size) and the status
+// strip, each only once the one before stands.
+bool CreatePanels(const CreationSizes& at)
+{
+    bool made = RegisterWindowClass(shell.instance, ToolbarClass, ToolbarProc);
+    if (made)
+        shell.toolbar = CreatePanel(ToolbarClass, PanelStyle, 0, 0, at.boardRight, ToolbarHeight - 1);
+    made = shell.toolbar && RegisterWindowClass(shell.instance, BoardClass, BoardViewProc);
+    if (made)
+        shell.boardView =
+            CreatePanel(BoardClass, BoardStyle, 0, ToolbarHeight, at.boardRight + 1, at.boardBottom + 1);
+    made = shell.boardView && RegisterWindowClass(shell.instance, StatusClass, StatusPanelProc);
+    if (made)
+        shell.status = CreatePanel(StatusClass, PanelStyle, 0, at.statusTop, at.boardRight + 1, StatusHeight);
+    return made && shell.status;
+}
+
 }  // namespace
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -142,17 +177,8 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
 bool CreateMainWindow(HINSTANCE instance, int show)
 {
     shell.instance = instance;
-    int vsw = GetSystemMetrics(SM_CXVSCROLL);
-    int hsh = GetSystemMetrics(SM_CYHSCROLL);
-    // The sizes from creation until the first showing fits the window to the
-    // same squares, a pixel smaller each way.
-    // The board view: the starting board's squares, its outer line and a bar.
-    const int boardRight = vsw + SquarePixels * int(StartBoardSide) + 1;
-    const int boardBottom = hsh + SquarePixels * int(StartBoardSide) + 1;
-    // The status strip: under the toolbar and the view, whose window is a row taller.
-    const int statusTop = ToolbarHeight + boardBottom + 1;
-    // The main window: the view and both strips, plus its frame and menu bar.
-    RECT mainRect {0, 0, boardRight, boardBottom + ToolbarHeight + StatusHeight};
+    const CreationSizes at = CreationSizesFor(GetSystemMetrics(SM_CXVSCROLL), GetSystemMetrics(SM_CYHSCROLL));
+    RECT mainRect {0, 0, at.boardRight, at.mainBottom};
     AdjustWindowRect(&mainRect, MainStyle, TRUE);
 
     if (!RegisterWindowClass(instance, MainClass, MainWindowProc))
@@ -169,18 +195,7 @@ bool CreateMainWindow(HINSTANCE instance, int show)
     }
     shell.mainWindow = main;
 
-    bool made = RegisterWindowClass(instance, ToolbarClass, ToolbarProc);
-    if (made)
-        shell.toolbar = CreatePanel(ToolbarClass, PanelStyle, 0, 0, boardRight, ToolbarHeight - 1);
-    made = shell.toolbar && RegisterWindowClass(instance, BoardClass, BoardViewProc);
-    // The board view's creation builds the board, of the starting size.
-    if (made)
-        shell.boardView = CreatePanel(BoardClass, BoardStyle, 0, ToolbarHeight, boardRight + 1, boardBottom + 1);
-    made = shell.boardView && RegisterWindowClass(instance, StatusClass, StatusPanelProc);
-    if (made)
-        shell.status = CreatePanel(StatusClass, PanelStyle, 0, statusTop, boardRight + 1, StatusHeight);
-    made = made && shell.status;
-    if (!made || !shell.board) {
+    if (!CreatePanels(at) || !shell.board) {
         DestroyWindow(main);
         shell.mainWindow = shell.toolbar = shell.boardView = shell.status = nullptr;
         DropQuitRequest();

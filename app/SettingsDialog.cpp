@@ -45,8 +45,7 @@ void OnOk(HWND dialog)
     if (!shell.board || (width == shell.board->width && height == shell.board->height))
         return;
     if (GameStarted()) {
-        int answer = MessageBoxW(dialog,
-Text::ConfirmResize, Text::ResizeCaption, MB_YESNO);
+        int answer = MessageBoxW(dialog, Text::ConfirmResize, Text::ResizeCaption, MB_YESNO);
         if (answer != IDYES || !shell.board)
             return;
     }

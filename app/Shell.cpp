@@ -48,7 +48,8 @@ void LayoutPanels(PixelPoint origin, int width, int height)
     SetWindowPos(shell.toolbar, nullptr, origin.x, origin.y, inner, ToolbarHeight, keep);
     SetWindowPos(shell.boardView, nullptr, origin.x, origin.y + ToolbarHeight, inner,
         client - ToolbarHeight - StatusHeight, keep);
-    SetWindowPos(shell.status, nullptr, origin.x, origin.y + client - StatusHeight, inner, StatusHeight, keep);
+    SetWindowPos(
+        shell.status, nullptr, origin.x, origin.y + client - StatusHeight, inner, StatusHeight, keep);
 }
 
 void FormatMainTitle(uint32_t width, uint32_t height, bool withFileName)

@@ -29,7 +29,8 @@ std::string PlayRecorded(CEngine& e, Player player, uint32_t x, uint32_t y, int3
 
 std::string HeaderProblem(const SavedGame& g)
 {
-    if (g.width < MinBoardCols || g.width > MaxBoardSide || g.height < MinBoardRows || g.height > MaxBoardSide)
+    if (g.width < MinBoardCols || g.width > MaxBoardSide || g.height < MinBoardRows
+        || g.height > MaxBoardSide)
         return "board size out of range";
     if (g.currentTurn < -1 || g.currentTurn > g.lastTurn)
         return "current turn outside -1 .. last turn";

@@ -57,9 +57,9 @@ std::vector<uint8_t> EncodeSavedGame(const SavedGame& g)
         out.push_back(b);
     for (uint8_t b : kVersion)
         out.push_back(b);
-    for (uint32_t v :
-        {g.width, g.height, uint32_t(g.currentTurn), uint32_t(g.lastTurn), uint32_t(g.lastHasHuman),
-            uint32_t(g.lastHasReply), uint32_t(g.clock), g.view.scrollX, g.view.scrollY, g.view.visibleCols, g.view.visibleRows})
+    for (uint32_t v : {g.width, g.height, uint32_t(g.currentTurn), uint32_t(g.lastTurn),
+             uint32_t(g.lastHasHuman), uint32_t(g.lastHasReply), uint32_t(g.clock), g.view.scrollX,
+             g.view.scrollY, g.view.visibleCols, g.view.visibleRows})
         Put32(out, v);
     for (const TurnRecord& t : g.record)
         for (uint32_t v : {t.humanX, t.humanY, t.replyX, t.replyY})

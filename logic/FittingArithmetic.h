@@ -118,5 +118,5 @@ struct WindowFit {
     bool keptLarger;  // maximised, and larger than the maximised size asked for
     PixelPoint panels;  // top left of the block in the client area
 };
-WindowFit FitWindow(PixelSize outer, bool maximised, uint32_t boardCols, uint32_t boardRows, PixelSize desktop,
-    const FrameMetrics& m);
+WindowFit FitWindow(PixelSize outer, bool maximised, uint32_t boardCols, uint32_t boardRows,
+    PixelSize desktop, const FrameMetrics& m);

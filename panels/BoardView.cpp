@@ -6,8 +6,8 @@
 #include "PixelSquares.h"
 #include "Scrolling.h"
 #include "Shell.h"
-#include "Texts.h"
 #include "StatusPanel.h"
+#include "Texts.h"
 #include "Toolbar.h"
 #include "resource.h"
 

@@ -48,7 +48,8 @@ inline constexpr wchar_t NoWindow[] = L"Okno hry se nepodařilo vytvořit.";
 // Saved games; the save failure is followed by the path and a full stop.
 inline constexpr wchar_t NotSavedGame[] =
     L"Hru nelze otevřít. Zřejmě se nejedná o soubor\rs uloženou hrou nebo je soubor poškozen.";
-inline constexpr wchar_t OtherVersion[] = L"Hra byla uložena v jiné verzi Quinterra.\rV této verzi ji nelze použít.";
+inline constexpr wchar_t OtherVersion[] =
+    L"Hra byla uložena v jiné verzi Quinterra.\rV této verzi ji nelze použít.";
 inline constexpr wchar_t SaveFailed[] = L"Hru se nepodařilo uložit do souboru\r";
 // The file dialogs' filter: pairs of a name and its pattern, and an empty end.
 inline constexpr wchar_t FileFilter[] = L"hra\0*.hra\0všechny\0*.*\0";

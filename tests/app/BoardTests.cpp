@@ -41,7 +41,8 @@ std::string SquareMismatch(const Picture& p, int c, int r, Player owner, COLORRE
 // in order on an empty board; a game not over is InPlay once a move was asked.
 std::string RecordMismatch(const CBoard& b, bool started)
 {
-    if (b.currentTurn < -1 || b.currentTurn > b.lastTurn || b.lastTurn >= int32_t((b.width * b.height + 1) / 2))
+    if (b.currentTurn < -1 || b.currentTurn > b.lastTurn
+        || b.lastTurn >= int32_t((b.width * b.height + 1) / 2))
         return "turns out of order";
     CEngine replay;
     InitBoard(replay, b.width, b.height);
@@ -92,8 +93,8 @@ std::string FiveMismatch()
     const Cell* newest =
         b.HoldsReply(b.currentTurn) ? b.CellAt(t.replyX, t.replyY) : b.CellAt(t.humanX, t.humanY);
     for (const Cell* c : b.winningFive->cells)
-        if (std::string m = SquareMismatch(
-                p, int(c->x - b.View().scrollX), int(c->y - b.View().scrollY), c->owner, c == newest ? White : Yellow);
+        if (std::string m = SquareMismatch(p, int(c->x - b.View().scrollX), int(c->y - b.View().scrollY),
+                c->owner, c == newest ? White : Yellow);
             !m.empty())
             return m;
     return "";
@@ -126,8 +127,8 @@ TEST_CASE("a cross and a circle pixel by pixel, where their squares are, scrolle
         SendMessageW(shell.boardView, WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, dx), 0);
         SendMessageW(shell.boardView, WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, dy), 0);
         UpdateWindow(shell.boardView);
-        REQUIRE(
-            std::pair {shell.board->View().scrollX, shell.board->View().scrollY} == std::pair {uint32_t(dx), uint32_t(dy)});
+        REQUIRE(std::pair {shell.board->View().scrollX, shell.board->View().scrollY}
+            == std::pair {uint32_t(dx), uint32_t(dy)});
         const Picture p = Snapshot(shell.boardView);
         CHECK(SquareArt(p, 10 - dx, 10 - dy) == NewestCross);
         CHECK(SquareArt(p, int(t.replyX) - dx, int(t.replyY) - dy) == NewestCircle);
@@ -303,8 +304,8 @@ TEST_CASE("the wheel scrolls rows, with Shift columns, as the scroll bars do; a 
         Pump();
     };
     auto view = [] {
-        return std::tuple {shell.board->View().scrollX, shell.board->View().scrollY, GetScrollPos(shell.boardView, SB_HORZ),
-            GetScrollPos(shell.boardView, SB_VERT)};
+        return std::tuple {shell.board->View().scrollX, shell.board->View().scrollY,
+            GetScrollPos(shell.boardView, SB_HORZ), GetScrollPos(shell.boardView, SB_VERT)};
     };
     wheel(shell.mainWindow, 0, -WHEEL_DELTA);  // pulled back a notch: three rows on
     CHECK(view() == std::tuple {0u, 3u, 0, 3});

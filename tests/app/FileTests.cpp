@@ -18,8 +18,8 @@ bool refuseArrays = false;
 // A game on a w x h board shown from its corner, each turn with its reply.
 SavedGame GameOf(uint32_t w, uint32_t h, std::vector<TurnRecord> turns, int32_t current, int32_t clock)
 {
-    return {{current, int32_t(turns.size()) - 1, 1, 1, clock, {0, 0, std::min(w, 40u), std::min(h, 20u)}}, w, h,
-        turns};
+    return {{current, int32_t(turns.size()) - 1, 1, 1, clock, {0, 0, std::min(w, 40u), std::min(h, 20u)}}, w,
+        h, turns};
 }
 
 }  // namespace

@@ -112,8 +112,9 @@ std::string MenuText()
         {std::pair {IDM_NEW, "New"}, {IDM_UNDO, " Undo"}, {IDM_REDO, " Redo"}, {IDM_HINT, " Hint"}})
         s += GetMenuState(GetMenu(shell.mainWindow), id, MF_BYCOMMAND) & MF_GRAYED ? "" : name;
     // The other items are never greyed; one that is shows up.
-    for (auto [id, name] : {std::pair {IDM_OPEN, " !Open"}, {IDM_SAVE, " !Save"}, {IDM_SAVEAS, " !SaveAs"},
-             {IDM_SETTINGS, " !Settings"}, {IDM_EXIT, " !Exit"}, {IDM_ABOUT, " !About"}, {IDM_HELP, " !Help"}})
+    for (auto [id, name] :
+        {std::pair {IDM_OPEN, " !Open"}, {IDM_SAVE, " !Save"}, {IDM_SAVEAS, " !SaveAs"},
+            {IDM_SETTINGS, " !Settings"}, {IDM_EXIT, " !Exit"}, {IDM_ABOUT, " !About"}, {IDM_HELP, " !Help"}})
         s += GetMenuState(GetMenu(shell.mainWindow), id, MF_BYCOMMAND) & MF_GRAYED ? name : "";
     return s.starts_with(' ') ? s.substr(1) : s;
 }

@@ -112,8 +112,8 @@ TEST_CASE("the settings set the board's size within limits; a started game is gi
         CAPTURE(w);
         settings(width, height);
         const CBoard& b = *shell.board;
-        CHECK(std::tuple {
-                  b.width, b.height, b.View().visibleCols, b.View().visibleRows, Snapshot(shell.boardView).height, Title()}
+        CHECK(std::tuple {b.width, b.height, b.View().visibleCols, b.View().visibleRows,
+                  Snapshot(shell.boardView).height, Title()}
             == std::tuple {w, h, std::min(w, 40u), rows, int(17 * rows + 1),
                 L"Quinterra [" + std::to_wstring(w) + L"x" + std::to_wstring(h) + L"]"});
     }
@@ -149,8 +149,8 @@ TEST_CASE("a drag snaps to whole squares, the view and children follow; its end 
         drag.left -= 17 * more + 10;  // ten pixels short of one more square
         SendMessageW(shell.mainWindow, WM_SIZING, WMSZ_LEFT, reinterpret_cast<LPARAM>(&drag));
         CHECK(std::pair {drag.left, drag.right} == std::pair {fitted.left - 17 * more, fitted.right});
-        CHECK(std::tuple {
-                  shell.board->View().visibleCols, shell.board->View().scrollX, GetScrollPos(shell.boardView, SB_HORZ)}
+        CHECK(std::tuple {shell.board->View().visibleCols, shell.board->View().scrollX,
+                  GetScrollPos(shell.boardView, SB_HORZ)}
             == std::tuple {uint32_t(40 + more), uint32_t(60 - more), 60 - more});
         CHECK(Snapshot(shell.boardView).width == 17 * (40 + more) + 1);
         GetClientRect(shell.mainWindow, &client);
@@ -239,7 +239,8 @@ TEST_CASE("a maximised window kept larger than asked (a window manager's) shows 
     Pump();
     CHECK(outer() == std::pair {1288L, 1032L});
     CHECK(panels() == std::vector {291, 288, 698, 32, 291, 320, 698, 358, 291, 678, 698, 20});
-    CHECK(std::pair {shell.board->View().visibleCols, shell.board->View().visibleRows} == std::pair {40u, 20u});
+    CHECK(
+        std::pair {shell.board->View().visibleCols, shell.board->View().visibleRows} == std::pair {40u, 20u});
     const Picture margin = Snapshot(shell.mainWindow);
     CHECK(std::tuple {margin.At(0, 0), margin.At(200, 154), margin.At(1279, 985)}
         == std::tuple {Face, Face, Face});  // no placeholder cross around the panels

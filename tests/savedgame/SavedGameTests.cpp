@@ -92,7 +92,8 @@ TEST_CASE("every game the program can write loads back as it was")
               allTakenBack = Game({{10, 10, 9, 9}, {11, 11, 12, 12}, {13, 13, 14, 14}});
     wonTakenBack.currentTurn = 3, allTakenBack.currentTurn = -1;
     SavedGame corner = Game({}, 100, 100);
-    corner.view.scrollX = 99, corner.view.visibleCols = 1, corner.view.scrollY = 4, corner.view.visibleRows = 96;
+    corner.view.scrollX = 99, corner.view.visibleCols = 1, corner.view.scrollY = 4,
+    corner.view.visibleRows = 96;
 
     for (const SavedGame& g : {Game({}), bytes, Game({{9, 4, 0, 0}}, 10, 5), HumanWins(), wonTakenBack,
              allTakenBack, ComputerWins(), FullBoard(), corner}) {
