@@ -338,3 +338,31 @@ TEST_CASE("the wheel scrolls rows, with Shift columns, as the scroll bars do; a 
     CHECK(view() == std::tuple {0u, 0u, 0, 0});
     CHECK_FALSE(GetUpdateRect(shell.boardView, nullptr, FALSE));
 }
+
+TEST_CASE("whatever view is asked of the board stays on it, and both scroll bars show what it shows")
+{
+    Game game;
+    ChangeBoardSize(shell.mainWindow, 30, 25);
+    const struct {
+        ViewPlace asked, shown;
+    } cases[] = {
+        {{0, 0, 30, 25}, {0, 0, 30, 25}},
+        {{25, 22, 10, 5}, {20, 20, 10, 5}},
+        {{3, 4, 50, 40}, {0, 0, 30, 25}},
+        {{29, 24, 1, 1}, {29, 24, 1, 1}},
+        {{0xFFFFFFFF, 7, 12, 25}, {18, 0, 12, 25}},
+    };
+    for (const auto& c : cases) {
+        CAPTURE(c.asked.scrollX);
+        ShowView(c.asked);
+        const ViewPlace& v = shell.board->View();
+        CHECK(std::tuple {v.scrollX, v.scrollY, v.visibleCols, v.visibleRows}
+            == std::tuple {c.shown.scrollX, c.shown.scrollY, c.shown.visibleCols, c.shown.visibleRows});
+        SCROLLINFO across {sizeof across, SIF_ALL, 0, 0, 0, 0, 0}, down = across;
+        GetScrollInfo(shell.boardView, SB_HORZ, &across);
+        GetScrollInfo(shell.boardView, SB_VERT, &down);
+        CHECK(std::tuple {across.nMax, across.nPage, across.nPos, down.nMax, down.nPage, down.nPos}
+            == std::tuple {29, c.shown.visibleCols, int(c.shown.scrollX), 24, c.shown.visibleRows,
+                int(c.shown.scrollY)});
+    }
+}
