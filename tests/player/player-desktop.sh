@@ -20,6 +20,9 @@ desktop_down() {
     wait "$openbox" 2>/dev/null || true
 }
 trap desktop_down EXIT
+# Whether the window manager names the window as the active one. A function,
+# so that each retry asks again: the focus may come a moment after the map.
+focused() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]; }
 retry wmctrl -m >/dev/null 2>&1 || fail "openbox did not start"
 
 (cd "$work" && exec bash "$root/packaging/linux/wine-player.sh" "$prefix" "$exe" </dev/null >"$work/game.log" 2>&1) &
@@ -29,7 +32,7 @@ window=$(window_named '^Quinterra \[20x20\]$') || fail "the game window did not 
 # taskbar shows, and the focus.
 [[ $(xprop -id "$window" _NET_FRAME_EXTENTS) =~ =\ [0-9]+,\ [0-9]+,\ [1-9] ]] || fail "the window has no frame"
 [[ $(xprop -root _NET_CLIENT_LIST) == *"$(printf '%#x' "$window")"* ]] || fail "the window is not in the client list"
-retry test "$(xdotool getactivewindow)" = "$window" || fail "the new window did not get the focus"
+retry focused "$window" || fail "the new window did not get the focus"
 echo "openbox frames, lists and focuses the game window"
 
 # X, Y, WIDTH and HEIGHT of the window's contents: the menu bar (19
@@ -87,7 +90,7 @@ echo "resized by the window manager, the window keeps to whole squares"
 
 keys ctrl+t
 dialog=$(window_named '^Nastavení$') || fail "Ctrl+T opened no settings dialog"
-retry test "$(xdotool getactivewindow)" = "$dialog" || fail "the settings dialog did not get the focus"
+retry focused "$dialog" || fail "the settings dialog did not get the focus"
 # The focus starts on OK; two tabs on, the width field.
 xdotool key Tab Tab type --delay 30 100
 xdotool key Tab type --delay 30 100
