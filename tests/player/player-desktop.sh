@@ -7,27 +7,10 @@
 # brings the earlier size back; the wheel scrolls rows, with Shift columns.
 # Usage: player-desktop.sh BUILD_DIR QUINTERRA_EXE
 source "$(dirname "$0")/player-lib.sh"
-wmctrl -m >/dev/null 2>&1 && { echo "a window manager already runs on $DISPLAY" >&2; exit 1; }
-openbox --sm-disable </dev/null >"$work/openbox.log" 2>&1 &
-openbox=$!
-# The prefix is made once in the build tree; its own Wine server (whose socket
-# the start keeps in the prefix) goes with the test.
-prefix="$build/desktopprefix"
-desktop_down() {
-    finish
-    WINEPREFIX="$prefix" TMPDIR="$prefix/tmp" wineserver -k >/dev/null 2>&1 || true
-    kill "$openbox" 2>/dev/null || true
-    wait "$openbox" 2>/dev/null || true
-}
-trap desktop_down EXIT
 # Whether the window manager names the window as the active one. A function,
 # so that each retry asks again: the focus may come a moment after the map.
 focused() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]; }
-retry wmctrl -m >/dev/null 2>&1 || fail "openbox did not start"
-
-(cd "$work" && exec bash "$root/packaging/linux/wine-player.sh" "$prefix" "$exe" </dev/null >"$work/game.log" 2>&1) &
-game=$!
-window=$(window_named '^Quinterra \[20x20\]$') || fail "the game window did not appear"
+start_on_desktop
 # The window manager's frame around it, its entry in the list of windows a
 # taskbar shows, and the focus.
 [[ $(xprop -id "$window" _NET_FRAME_EXTENTS) =~ =\ [0-9]+,\ [0-9]+,\ [1-9] ]] || fail "the window has no frame"
@@ -35,13 +18,6 @@ window=$(window_named '^Quinterra \[20x20\]$') || fail "the game window did not 
 retry focused "$window" || fail "the new window did not get the focus"
 echo "openbox frames, lists and focuses the game window"
 
-# X, Y, WIDTH and HEIGHT of the window's contents: the menu bar (19
-# pixels), then the client area at client_y.
-geometry() {
-    eval "$(xwininfo -id "$window" | awk '/Absolute upper-left X/ {print "X=" $4} /Absolute upper-left Y/ {print "Y=" $4} / Width:/ {print "WIDTH=" $2} / Height:/ {print "HEIGHT=" $2}')"
-    client_h=$((HEIGHT - 19))
-}
-client_x=0 client_y=19
 # The colours of n pixels from (x, y) of the window rightwards (or
 # downwards with "down"), as r,g,b words.
 run() {
@@ -73,7 +49,7 @@ shows() {
 # The window as the window manager left it is exactly c x r squares and
 # toolbar, view, scroll bars and status panel; and the screen shows them so.
 fitted() {
-    geometry
+    desktop_geometry
     [ $(((WIDTH - 18) % 17)) -eq 0 ] && [ $(((HEIGHT - 89) % 17)) -eq 0 ] || return 1
     cols=$(((WIDTH - 18) / 17)) rows=$(((HEIGHT - 89) / 17))
     [ "$cols $rows" = "$1 $2" ] && screenshot && shows 0 $((19 + 32)) "$cols" "$rows"
@@ -105,7 +81,7 @@ wmctrl -i -r "$window" -b add,maximized_vert,maximized_horz
 # The panels, 17 * 40 + 18 pixels wide and 32 + 17 * 20 + 18 + 20 high,
 # centred below the menu bar, on grey.
 maximised() {
-    geometry
+    desktop_geometry
     [ "$WIDTH" -gt 698 ] && screenshot &&
         shows $(((WIDTH - 698 + 1) / 2)) $((19 + (HEIGHT - 19 - 410 + 1) / 2 + 32)) 40 20 192,192,192
 }

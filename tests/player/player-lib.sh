@@ -72,3 +72,31 @@ click_square() { point $((17 * $1 + 9)) $((32 + 17 * $2 + 9)) click 1; }
 # A click on the status strip gives the game the keyboard focus (there is no
 # window manager to do it) and plays no move; then the keys.
 keys() { point 100 $((client_h - 10)) click 1 sleep 0.2 key --clearmodifiers "$@"; }
+
+# Starts an openbox of its own on the test display, then the game as the
+# launcher starts it (packaging/linux/wine-player.sh, whose prefix the window
+# manager frames), in the prefix that the build tree keeps for it; both, and
+# the prefix's Wine server, go at exit. Then window is the game's window.
+start_on_desktop() {
+    wmctrl -m >/dev/null 2>&1 && { echo "a window manager already runs on $DISPLAY" >&2; exit 1; }
+    openbox --sm-disable </dev/null >"$work/openbox.log" 2>&1 &
+    openbox=$!
+    prefix="$build/desktopprefix"
+    trap desktop_down EXIT
+    retry wmctrl -m >/dev/null 2>&1 || fail "openbox did not start"
+    (cd "$work" && exec bash "$root/packaging/linux/wine-player.sh" "$prefix" "$exe" </dev/null >"$work/game.log" 2>&1) &
+    game=$!
+    window=$(window_named '^Quinterra \[20x20\]$') || fail "the game window did not appear"
+}
+desktop_down() {
+    finish
+    WINEPREFIX="$prefix" TMPDIR="$prefix/tmp" wineserver -k >/dev/null 2>&1 || true
+    kill "$openbox" 2>/dev/null || true
+    wait "$openbox" 2>/dev/null || true
+}
+# X, Y, WIDTH and HEIGHT of the framed window's contents: the menu bar (19
+# pixels), then the client area at client_y.
+desktop_geometry() {
+    eval "$(xwininfo -id "$window" | awk '/Absolute upper-left X/ {print "X=" $4} /Absolute upper-left Y/ {print "Y=" $4} / Width:/ {print "WIDTH=" $2} / Height:/ {print "HEIGHT=" $2}')"
+    client_x=0 client_y=19 client_h=$((HEIGHT - 19))
+}
