@@ -8,7 +8,7 @@ packages=(
     cmake ninja-build g++ clang libclang-rt-14-dev     # native build, sanitizers, fuzzer
     g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64     # the Windows build and windres
     doctest-dev libbenchmark-dev                       # tests and benchmarks
-    wine wine64 fonts-wine                             # running the Windows build
+    wine wine64 fonts-wine fonts-dejavu-extra          # running the Windows build
     xvfb xdotool imagemagick x11-utils                 # a private display, a player's clicks, screenshots
     openbox wmctrl                                     # a window manager that sizes the game as a desktop does
     locales

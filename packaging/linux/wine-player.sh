@@ -49,9 +49,7 @@ if [ ! -f "$WINEPREFIX/.quinterra-ready" ]; then
     say "preparing the Wine prefix $WINEPREFIX (once, about a quarter of a minute)"
     wineboot -i </dev/null >"$WINEPREFIX/wineboot.log" 2>&1
     wineserver -w
-    fonts="$WINEPREFIX/drive_c/windows/Fonts"
-    mkdir -p "$fonts"
-    cp /usr/share/wine/fonts/*.ttf /usr/share/wine/fonts/*.fon "$fonts"/ 2>/dev/null || true
     touch "$WINEPREFIX/.quinterra-ready"
 fi
+"$(dirname "${BASH_SOURCE[0]}")/prefix-fonts.sh" "$WINEPREFIX"
 exec wine "$game" "$@"

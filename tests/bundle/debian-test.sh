@@ -21,7 +21,7 @@ version=$(sed -n 's/^set(CPACK_PACKAGE_VERSION "\(.*\)")$/\1/p' "$build/CPackCon
 deb="$work/out/quinterra_${version}_amd64.deb"
 [ -f "$deb" ] || fail "no package $(basename "$deb"): $(ls "$work/out")"
 for field in "Package: quinterra" "Version: $version" "Architecture: amd64" "Section: games" \
-    "Depends: wine (>= 8.0~), wine64, fonts-wine, locales"; do
+    "Depends: wine (>= 8.0~), wine64, fonts-wine, fonts-dejavu-extra, locales"; do
     dpkg-deb -f "$deb" | grep -qx "$field" || fail "the control file lacks \"$field\": $(dpkg-deb -f "$deb")"
 done
 # This machine runs the game under Wine, so it must satisfy the dependencies.
@@ -39,6 +39,7 @@ diff <(echo "$contents") - >&2 <<'EOF_CONTENTS' || fail "the package's files dif
 -rw-r--r-- ./usr/lib/quinterra/quinterra.exe
 -rw-r--r-- ./usr/lib/quinterra/quinterra.hlp
 -rw-r--r-- ./usr/lib/quinterra/quinterra.html
+-rwxr-xr-x ./usr/libexec/quinterra/prefix-fonts.sh
 -rwxr-xr-x ./usr/libexec/quinterra/wine-player.sh
 -rw-r--r-- ./usr/share/applications/quinterra.desktop
 -rw-r--r-- ./usr/share/doc/quinterra/changelog.gz
