@@ -1,0 +1,70 @@
+#!/usr/bin/env bash
+# The game's texts as the launcher's prefix draws them (its fonts, under an
+# openbox of its own): the clock at the status panel's right edge is whole,
+# and every character of the menu's Czech items stands apart, "ř" and "í"
+# of "Otevřít" included (a font that runs them together, or draws a letter
+# past its neighbour, joins their columns).
+# Usage: player-letters.sh BUILD_DIR QUINTERRA_EXE
+source "$(dirname "$0")/player-lib.sh"
+start_on_desktop
+desktop_geometry
+dos_work="Z:${work//\//\\}"
+
+# A won game of nine turns whose clock stopped at 00:01:59 (239 half
+# seconds): the last digit of the clock and of the move counter ("9/9") is
+# the same 9, drawn in the same font on the same ground.
+perl -e '
+my @human = ([1, 1], [1, 3], [1, 5], [1, 7], [10, 10], [11, 10], [12, 10], [13, 10], [14, 10]);
+my @reply = ((map { [19, 2 * $_] } 0 .. 7), [0, 0]);
+my $bytes = "HRA\x06\x01" . pack("V*", 20, 20, 8, 8, 1, 0, 239, 0, 0, 20, 20);
+$bytes .= pack("V*", @{$human[$_]}, @{$reply[$_]}) for 0 .. 8;
+$bytes =~ s/\n/\r\n/g;
+print $bytes;' >"$work/won.hra"
+opened() {
+    keys ctrl+o
+    window_named 'Otev|Open' >/dev/null || return 1
+    xdotool sleep 0.5 type --delay 20 "$dos_work\\won.hra"
+    xdotool key Return
+    window_named '^Quinterra \[20x20\] won\.hra$' >/dev/null
+}
+opened || { xdotool key Escape; opened; } || fail "the won game did not open"
+
+# The grey of column x in the status panel's text rows (its bottom 16), one
+# number a row; and the last column from x0 (over n columns) that holds ink.
+status_column() {
+    convert "$work/screen.ppm" -crop "1x16+$1+$((HEIGHT - 16))" +repage -colorspace gray -depth 8 txt:- |
+        awk -F'[ ,:()]+' 'NR > 1 {print $4}' | xargs
+}
+last_ink() {
+    convert "$work/screen.ppm" -crop "$2x16+$1+$((HEIGHT - 16))" +repage -colorspace gray -depth 8 txt:- |
+        awk -F'[ ,:()]+' -v x0="$1" 'NR > 1 && $4 < 190 && $1 + x0 > last {last = $1 + x0} END {print last}'
+}
+# The last three columns of ink of the clock are those of the counter's 9.
+clock_whole() {
+    local counter clock i
+    counter=$(last_ink 0 60) clock=$(last_ink $((WIDTH - 60)) 60)
+    [ -n "$counter" ] && [ -n "$clock" ] || return 1
+    for i in 0 1 2; do
+        [ "$(status_column $((counter - i)))" = "$(status_column $((clock - i)))" ] || return 1
+    done
+}
+wait_for clock_whole || fail "the clock's last 9 is not drawn as the move counter's 9"
+echo "the clock's last digit is whole, as the move counter's"
+
+# The popup of the first menu, under the menu bar at the window's left; the
+# items' texts left of their keys, line by line, and their characters (the J
+# of "Uložit Jako..." may touch its neighbours in a good font too).
+xdotool mousemove $((X + 12)) $((Y + 9)) click 1
+items=("Nová" "Otevřít..." "Uložit" "-" "Nastavení..." "Konec")
+apart() {
+    local i runs
+    import -window root -crop "74x150+$((X + 4))+$((Y + 19))" +repage -colorspace gray -depth 8 txt:"$work/menu.txt"
+    for i in "${!items[@]}"; do
+        [ "${items[i]}" = - ] && continue
+        runs=$(awk -v line=$((i + 1)) -f "$(dirname "$0")/text-runs.awk" "$work/menu.txt")
+        [ "$runs" -eq "${#items[i]}" ] || return 1
+    done
+}
+retry apart || fail "the characters of the menu's items do not stand apart"
+xdotool key Escape Escape
+echo "each character of the menu's items stands apart"

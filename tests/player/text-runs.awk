@@ -1,0 +1,35 @@
+# Reads ImageMagick's txt: form of a grey picture holding lines of dark text
+# on a light ground, and prints, for the line numbered `line` (from 1), how many
+# runs of columns hold ink: one for each character whose ink stands apart from
+# its neighbours'. A pixel is ink when it is nearer the darkest pixel than the
+# ground (by two thirds). Lines are runs of rows with ink, more than 2 rows high
+# (thinner ones are rules and underlines).
+BEGIN { FS = "[ ,:()]+" }
+NR > 1 {
+    grey[$1, $2] = $4
+    if ($1 > w) w = $1
+    if ($2 > h) h = $2
+    if (NR == 2 || $4 < dark) dark = $4
+    if ($4 > ground) ground = $4
+}
+END {
+    limit = dark + (ground - dark) * 2 / 3
+    for (y = 0; y <= h + 1; y++) {
+        inked = 0
+        for (x = 0; x <= w; x++) if ((x, y) in grey && grey[x, y] < limit) inked = 1
+        if (inked && !top_set) { top = y; top_set = 1 }
+        if (!inked && top_set) {
+            top_set = 0
+            if (y - top > 2 && ++seen == line) { first = top; last = y - 1 }
+        }
+    }
+    if (!seen || seen < line) { print 0; exit }
+    runs = 0
+    for (x = 0; x <= w + 1; x++) {
+        on = 0
+        for (y = first; y <= last; y++) if ((x, y) in grey && grey[x, y] < limit) on = 1
+        if (on && !before) runs++
+        before = on
+    }
+    print runs
+}
