@@ -23,7 +23,9 @@ install(TARGETS quinterra pbrain-quinterra RUNTIME DESTINATION ${lib_dir} COMPON
     PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
 install(FILES "${CMAKE_BINARY_DIR}/app/quinterra.hlp" "${CMAKE_BINARY_DIR}/app/quinterra.html"
     DESTINATION ${lib_dir} COMPONENT debian)
-install(PROGRAMS "${linux_dir}/wine-player.sh" "${linux_dir}/prefix-fonts.sh" DESTINATION libexec/quinterra COMPONENT debian)
+install(PROGRAMS "${linux_dir}/wine-player.sh" "${linux_dir}/prefix-fonts.sh" DESTINATION libexec/quinterra
+    COMPONENT debian)
+install(FILES "${linux_dir}/wine-prefix.sh" DESTINATION libexec/quinterra COMPONENT debian)
 install(PROGRAMS "${linux_dir}/quinterra" DESTINATION games COMPONENT debian)
 install(FILES "${linux_dir}/quinterra.desktop" DESTINATION share/applications COMPONENT debian)
 install(FILES "${linux_dir}/${metainfo}" DESTINATION share/metainfo COMPONENT debian)
@@ -66,9 +68,12 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "The Quinterra developers <developers@quinterra.invalid>")
 # Wine 8 is the one the game is tested with ("~" lets Debian's 8.0~repack in);
 # wine64 runs the 64-bit programs; fonts-wine draws the caption buttons;
-# fonts-dejavu-extra stands in for Tahoma in the prefix; locales holds the sources from which the launcher compiles a Czech locale
-# where the system lacks one.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "wine (>= 8.0~), wine64, fonts-wine, fonts-dejavu-extra, locales")
+# fonts-dejavu-extra stands in for Tahoma in the prefix; locales holds the
+# sources from which the launcher compiles a Czech locale where the system
+# lacks one; yad shows the window that covers the first start (one GTK
+# program, where zenity would bring a web engine along), and xdotool tells
+# when the game's own window has taken its place.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "wine (>= 8.0~), wine64, fonts-wine, fonts-dejavu-extra, locales, yad, xdotool")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "five in a row (gomoku) against the computer
 A game of five in a row for one person against the computer, with a Czech
 user interface. The player has crosses and moves first; the computer answers

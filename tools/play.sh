@@ -16,4 +16,5 @@ fi
 cmake --build "$build" --target quinterra quinterra_help
 
 # The same start as the Debian package's launcher, with the prefix in the tree.
-exec bash packaging/linux/wine-player.sh "$build/playprefix" "$build/app/quinterra.exe"
+QUINTERRA_ICON="$build/packaging/icons/64x64/quinterra.png" \
+    exec bash packaging/linux/wine-player.sh "$build/playprefix" "$build/app/quinterra.exe"

@@ -12,6 +12,7 @@ packages=(
     xvfb xdotool imagemagick x11-utils                 # a private display, a player's clicks, screenshots
     openbox wmctrl                                     # a window manager that sizes the game as a desktop does
     locales
+    yad                                                # the window that covers a first start
     nsis                                               # the Windows installer
     desktop-file-utils appstream lintian               # checking the Debian package as Debian would
 )

@@ -1,11 +1,14 @@
 #!/bin/bash
 # Starts a Windows build of Quinterra under Wine on the user's desktop, in the
 # given Wine prefix, never the user's default one. The first start makes the
-# prefix with what every Czech letter needs: Wine's own fonts (without them the
-# caption buttons draw as letters) and a Czech locale (Wine takes its code
-# page, and so the letters of menus and dialogs, from it).
+# prefix with what every Czech letter needs: fonts (prefix-fonts.sh) and a
+# Czech locale (Wine takes its code page, and so the letters of menus and
+# dialogs, from it). While the prefix is
+# being made, a small window says so, until the game's own window is there.
 # Usage: wine-player.sh PREFIX GAME.EXE [ARGS...]
+# QUINTERRA_ICON, when set, names the picture that window shows.
 set -euo pipefail
+here=$(dirname "$(readlink -f "$0")")
 export WINEPREFIX=$1
 game=$2
 shift 2
@@ -13,6 +16,7 @@ export WINEDEBUG=-all
 # No Mono or Gecko prompts, and no menu entries or file types of Wine's own
 # in the user's desktop.
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+source "$here/wine-prefix.sh"
 
 say() { echo "quinterra: $*" >&2; }
 if [ -z "${DISPLAY:-}" ]; then
@@ -24,6 +28,39 @@ fi
 export TMPDIR="$WINEPREFIX/tmp"
 mkdir -p "$TMPDIR"
 
+# The window that covers a start which has to prepare something first; the
+# game's window takes its place.
+splash=""
+show_splash() {
+    [ -z "$splash" ] || return 0
+    command -v yad >/dev/null || { say "$1"; return 0; }
+    # The desktop's startup notification belongs to the game's window.
+    # A line a moment keeps the bar moving.
+    (while sleep 0.2; do echo; done) |
+        env -u DESKTOP_STARTUP_ID yad --progress --pulsate --progress-text=" " --no-buttons --center --fixed \
+            --title=Quinterra --window-icon="${QUINTERRA_ICON:-quinterra}" --image="${QUINTERRA_ICON:-quinterra}" \
+            --text="$1" >/dev/null 2>&1 9>&- &
+    splash=$!
+}
+hide_splash() {
+    [ -n "$splash" ] || return 0
+    kill "$splash" 2>/dev/null || true
+    wait "$splash" 2>/dev/null || true
+    splash=""
+}
+trap hide_splash EXIT
+
+first_start="Quinterra se připravuje na první spuštění.
+Potrvá to asi čtvrt minuty."
+if ! prefix_current; then
+    if [ -f "$WINEPREFIX/.quinterra-ready" ]; then
+        show_splash "Quinterra se připravuje na novou verzi Wine.
+Potrvá to chvíli."
+    else
+        show_splash "$first_start"
+    fi
+fi
+
 # A machine with just its own language generated lacks cs_CZ.UTF-8; then the
 # prefix gets a compiled copy of its own, which needs no root.
 czech=cs_CZ.UTF-8
@@ -31,6 +68,7 @@ has_czech() { [ "$(LC_ALL=$czech locale charmap 2>/dev/null)" = UTF-8 ]; }
 if ! has_czech; then
     own="$WINEPREFIX/locale"
     if [ ! -d "$own/$czech" ]; then
+        show_splash "$first_start"
         say "compiling the $czech locale into $own (once)"
         mkdir -p "$own"
         localedef -c -i cs_CZ -f UTF-8 "$own/$czech" >/dev/null 2>&1 || true
@@ -45,11 +83,39 @@ else
         "Czech letters in menus and dialogs may show wrongly"
 fi
 
-if [ ! -f "$WINEPREFIX/.quinterra-ready" ]; then
-    say "preparing the Wine prefix $WINEPREFIX (once, about a quarter of a minute)"
-    wineboot -i </dev/null >"$WINEPREFIX/wineboot.log" 2>&1
-    wineserver -w
-    touch "$WINEPREFIX/.quinterra-ready"
+# One start at a time prepares the prefix; a second start meanwhile waits
+# for the first one's work and then finds nothing left to do.
+exec 9>"$WINEPREFIX/.quinterra-lock"
+if ! flock -n 9; then
+    show_splash "$first_start"
+    flock 9
 fi
-"$(dirname "${BASH_SOURCE[0]}")/prefix-fonts.sh" "$WINEPREFIX"
-exec wine "$game" "$@"
+if ! prefix_current; then
+    if [ ! -f "$WINEPREFIX/.quinterra-ready" ]; then
+        say "preparing the Wine prefix $WINEPREFIX (once, about a quarter of a minute)"
+        make_prefix
+        touch "$WINEPREFIX/.quinterra-ready"
+    elif ! wine_unchanged; then
+        say "updating the Wine prefix $WINEPREFIX for the new Wine"
+        update_prefix
+    fi
+    link_wine_files
+fi
+# After the update: any Wine program started before it would update the
+# prefix itself, through the links.
+# Nothing started while the lock is held may keep it: a Wine server outlives
+# the start.
+"$here/prefix-fonts.sh" "$WINEPREFIX" 9>&-
+exec 9>&-
+
+[ -n "$splash" ] || exec wine "$game" "$@"
+wine "$game" "$@" &
+running=$!
+trap 'kill "$running" 2>/dev/null || true' TERM INT HUP
+for _ in $(seq 1200); do
+    xdotool search --onlyvisible --pid "$running" >/dev/null 2>&1 && break
+    kill -0 "$running" 2>/dev/null || break
+    sleep 0.1
+done
+hide_splash
+wait "$running"

@@ -1,13 +1,22 @@
 #!/usr/bin/env bash
 # Run by debian-test.sh in a mount namespace of its own: puts empty stand-ins
-# over the real home, /tmp and /var/tmp, starts the package's launcher from an
-# unpacked root with a home of its own (both in WORK), waits for the game's
-# window, ends the game, and prints what the run left in the stand-ins, one
-# path a line.
+# over the real home, /tmp and /var/tmp, then starts the package's launcher
+# from an unpacked root as a new player would, with a home of its own (both in
+# WORK), its data folder set apart from the default:
+#  - the first start is covered by the launcher's window from soon after the
+#    click until the game's window is there, and a second start meanwhile waits
+#    for it instead of preparing the prefix again;
+#  - the prefix is small, and a later start prepares nothing;
+#  - after Wine is upgraded (seen through an overlay: a newer wine.inf, one of
+#    Wine's programs changed and one gone) a start brings the prefix up to date
+#    without writing into Wine's files, and the game starts.
+# Prints what the runs left in the stand-ins, one path a line; the times of
+# the starts go to standard error.
 # Usage: debian-launch.sh WORK REAL_HOME DISPLAY
 set -euo pipefail
 export DISPLAY=$3
 real_home=$2
+fail() { echo "FAIL: $*" >&2; exit 1; }
 # The work folder may lie in the real home or in /tmp itself: the new /tmp is
 # made ready beside it, holding the work folder and the display's socket and
 # nothing else, and only then put over the real one.
@@ -19,26 +28,114 @@ mount --bind "$1" "$stage/.work"
 mount --move "$stage" /tmp
 for dir in /var/tmp "$real_home"; do mount -t tmpfs stand-in "$dir"; done
 work=/tmp/.work
+data="$work/home/data"
+prefix="$data/quinterra/wineprefix"
+launchers=()
+stop_games() {
+    # The launcher keeps Wine's server socket in the prefix: reach the server there.
+    TMPDIR="$prefix/tmp" WINEPREFIX="$prefix" wineserver -k 2>/dev/null || true
+    # A server kept elsewhere is not reached so: the games must end all the same.
+    for launcher in "${launchers[@]}"; do kill "$launcher" 2>/dev/null || true; done
+    for launcher in "${launchers[@]}"; do wait "$launcher" 2>/dev/null || true; done
+    launchers=()
+}
+trap stop_games EXIT
 
-prefix="$work/home/.local/share/quinterra/wineprefix"
-env -i PATH=/usr/local/bin:/usr/bin:/bin:/usr/games HOME="$work/home" XDG_DATA_HOME="$work/home/.local/share" \
-    DISPLAY="$DISPLAY" LANG=C.UTF-8 LOCPATH="$work/no-locales" \
-    "$work/root/usr/games/quinterra" </dev/null >"$work/launcher.log" 2>&1 &
-launcher=$!
-shown=""
-for _ in $(seq 600); do
-    xdotool search --onlyvisible --name '^Quinterra \[20x20\]$' >/dev/null 2>&1 && { shown=1; break; }
-    kill -0 "$launcher" 2>/dev/null || break
-    sleep 0.1
-done
-# The launcher keeps Wine's server socket in the prefix: reach the server there.
-TMPDIR="$prefix/tmp" WINEPREFIX="$prefix" wineserver -k 2>/dev/null || true
-# A server kept elsewhere is not reached so: the game must end all the same.
-kill "$launcher" 2>/dev/null || true
-wait "$launcher" 2>/dev/null || true
-if [ -z "$shown" ]; then
-    echo "the game window did not appear; the launcher said:" >&2
-    cat "$work/launcher.log" "$prefix/wineboot.log" >&2 2>/dev/null || true
+# Starts the launcher in the background, its output in the given log.
+launch() {
+    env -i PATH=/usr/local/bin:/usr/bin:/bin:/usr/games HOME="$work/home" XDG_DATA_HOME="$data" \
+        DISPLAY="$DISPLAY" LANG=C.UTF-8 LOCPATH="$work/no-locales" \
+        "$work/root/usr/games/quinterra" </dev/null >"$work/$1" 2>&1 &
+    launchers+=($!)
+}
+windows_named() { { xdotool search --onlyvisible --name "$1" 2>/dev/null || true; } | wc -l; }
+games() { windows_named '^Quinterra \[20x20\]$'; }
+covers() { windows_named '^Quinterra$'; }
+now() { date +%s%N; }
+
+# Watches the screen from a start until COUNT game windows are there: sets
+# shown_after (ms until the first window of the game or its cover), cover_seen
+# and bare (how many looks after that found neither).
+watch_start() {
+    local count=$1 begun=$2 games_now covers_now
+    shown_after="" cover_seen="" bare=0
+    for _ in $(seq 1200); do
+        games_now=$(games) covers_now=$(covers)
+        [ "$covers_now" -gt 0 ] && cover_seen=1
+        if [ "$games_now" -gt 0 ] || [ "$covers_now" -gt 0 ]; then
+            [ -n "$shown_after" ] || shown_after=$((($(now) - begun) / 1000000))
+        elif [ -n "$shown_after" ]; then
+            bare=$((bare + 1))
+        fi
+        [ "$games_now" -ge "$count" ] && { took=$((($(now) - begun) / 1000000)); return 0; }
+        sleep 0.05
+    done
+    echo "the game window did not appear; the launchers said:" >&2
+    cat "$work"/launch-*.log "$prefix/wineboot.log" >&2 2>/dev/null || true
     exit 1
-fi
+}
+prefix_mb() { du -sm "$prefix/.." | cut -f1; }
+
+# The first start, and a second one as soon as the first shows its cover.
+begun=$(now)
+launch launch-first.log
+for _ in $(seq 600); do [ "$(covers)" -gt 0 ] && break; sleep 0.05; done
+launch launch-second.log
+watch_start 2 "$begun"
+[ -n "$cover_seen" ] || fail "the first start showed no window of its own while it prepared the game"
+[ "$bare" -eq 0 ] || fail "the screen showed nothing of the game $bare times between the launcher's window and the game's"
+preparations=$(cat "$work"/launch-*.log | grep -c 'preparing the Wine prefix' || true)
+[ "$preparations" -eq 1 ] || fail "two starts at once prepared the prefix $preparations times"
+# Each launcher looks for its game's window ten times a second.
+for _ in $(seq 50); do [ "$(covers)" -eq 0 ] && break; sleep 0.1; done
+[ "$(covers)" -eq 0 ] || fail "the launcher's window stayed after the game's came"
+echo "first start: the launcher's window after ${shown_after} ms, the game's after ${took} ms;" \
+    "a second start meanwhile waited for it; prefix $(prefix_mb) MB" >&2
+
+# A later start prepares nothing and needs no cover, whether games still run
+# (their Wine server started while the first start prepared) or none does.
+boot_log=$(md5sum <"$prefix/wineboot.log")
+later_start() {
+    local begun
+    begun=$(now)
+    launch "launch-later-$1.log"
+    watch_start "$1" "$begun"
+    [ -z "$cover_seen" ] || fail "a later start showed the preparing window"
+    echo "later start with $(($1 - 1)) game(s) running: the game's window after ${took} ms" >&2
+}
+later_start 3
+stop_games
+later_start 1
+stop_games
+[ "$boot_log" = "$(md5sum <"$prefix/wineboot.log")" ] || fail "a later start ran wineboot again"
+[ ! -e "$work/home/.local/share/quinterra" ] || fail "the prefix was made outside XDG_DATA_HOME"
+[ "$(prefix_mb)" -lt 50 ] || fail "the prefix takes $(prefix_mb) MB"
+[ -z "$(find "$prefix/drive_c" -xtype l)" ] || fail "the prefix holds broken links: $(find "$prefix/drive_c" -xtype l)"
+
+# Wine upgraded: its wine.inf newer, notepad.exe new, wordpad.exe gone.
+dlls=/usr/lib/x86_64-linux-gnu/wine/x86_64-windows
+upgrade="$work/upgrade"
+mkdir -p "$upgrade"
+mount -t tmpfs upgrade "$upgrade"
+mkdir "$upgrade/upper" "$upgrade/scratch"
+mount -t overlay overlay -o "lowerdir=$dlls,upperdir=$upgrade/upper,workdir=$upgrade/scratch" "$dlls"
+printf 'upgraded' >>"$dlls/notepad.exe"
+rm "$dlls/wordpad.exe"
+changed=$(cd "$upgrade/upper" && find . | sort)
+cp -p /usr/share/wine/wine.inf "$upgrade/wine.inf"
+touch -d "@$(($(stat -c %Y /usr/share/wine/wine.inf) + 86400))" "$upgrade/wine.inf"
+mount --bind "$upgrade/wine.inf" /usr/share/wine/wine.inf
+begun=$(now)
+launch launch-upgraded.log
+watch_start 1 "$begun"
+echo "start after an upgrade of Wine: the game's window after ${took} ms; prefix $(prefix_mb) MB" >&2
+stop_games
+[ -n "$cover_seen" ] || fail "the start after an upgrade showed no window of its own while it updated the prefix"
+[ "$(tr -d '\r\n' <"$prefix/.update-timestamp")" = "$(stat -c %Y "$upgrade/wine.inf")" ] ||
+    fail "the prefix was not updated for the new Wine"
+[ "$changed" = "$(cd "$upgrade/upper" && find . | sort)" ] || fail "the update wrote into Wine's files"
+[ -z "$(find "$prefix/drive_c" -xtype l)" ] || fail "the prefix holds broken links: $(find "$prefix/drive_c" -xtype l)"
+cmp -s "$prefix/drive_c/windows/notepad.exe" "$dlls/notepad.exe" || fail "the prefix kept the old notepad.exe"
+[ "$(prefix_mb)" -lt 50 ] || fail "the updated prefix takes $(prefix_mb) MB"
+
 find /tmp /var/tmp "$real_home" -mindepth 1 -not -path '/tmp/.X11-unix*' -not -path '/tmp/.work*' | sort

@@ -3,8 +3,8 @@
 # files, its icons against the picture they come from, and the validators of
 # desktop entries, AppStream metadata and packages. Then plays its launcher as a
 # new player would, unpacked into a temporary root, with a temporary home and
-# no Czech locale on the system: the game's window must appear, and nothing
-# may be written outside that home (the test sees the real home, /tmp and
+# no Czech locale on the system (the starts it makes are debian-launch.sh's):
+# the game's window must appear, and nothing may be written outside that home (the test sees the real home, /tmp and
 # /var/tmp through empty stand-ins of its own).
 # Usage: debian-test.sh BUILD_DIR (through ctest: fixture wine_up)
 set -euo pipefail
@@ -21,7 +21,7 @@ version=$(sed -n 's/^set(CPACK_PACKAGE_VERSION "\(.*\)")$/\1/p' "$build/CPackCon
 deb="$work/out/quinterra_${version}_amd64.deb"
 [ -f "$deb" ] || fail "no package $(basename "$deb"): $(ls "$work/out")"
 for field in "Package: quinterra" "Version: $version" "Architecture: amd64" "Section: games" \
-    "Depends: wine (>= 8.0~), wine64, fonts-wine, fonts-dejavu-extra, locales"; do
+    "Depends: wine (>= 8.0~), wine64, fonts-wine, fonts-dejavu-extra, locales, yad, xdotool"; do
     dpkg-deb -f "$deb" | grep -qx "$field" || fail "the control file lacks \"$field\": $(dpkg-deb -f "$deb")"
 done
 # This machine runs the game under Wine, so it must satisfy the dependencies.
@@ -41,6 +41,7 @@ diff <(echo "$contents") - >&2 <<'EOF_CONTENTS' || fail "the package's files dif
 -rw-r--r-- ./usr/lib/quinterra/quinterra.html
 -rwxr-xr-x ./usr/libexec/quinterra/prefix-fonts.sh
 -rwxr-xr-x ./usr/libexec/quinterra/wine-player.sh
+-rw-r--r-- ./usr/libexec/quinterra/wine-prefix.sh
 -rw-r--r-- ./usr/share/applications/quinterra.desktop
 -rw-r--r-- ./usr/share/doc/quinterra/changelog.gz
 -rw-r--r-- ./usr/share/doc/quinterra/copyright
@@ -66,6 +67,7 @@ done
 echo "== desktop-file-validate"
 desktop-file-validate "$share/applications/quinterra.desktop" || fail "the desktop entry is not valid"
 grep -qx 'Categories=Game;BoardGame;' "$share/applications/quinterra.desktop" || fail "the desktop entry is not a board game"
+grep -qx 'StartupNotify=true' "$share/applications/quinterra.desktop" || fail "the desktop entry asks for no startup notification"
 echo "== appstreamcli validate"
 appstreamcli validate --strict --no-net "$share/metainfo/"*.metainfo.xml || fail "the AppStream metadata is not valid"
 echo "== lintian"
@@ -84,7 +86,7 @@ left=$("${namespace[@]}" bash "$source/tests/bundle/debian-launch.sh" "$work" "$
     fail "the launcher did not start the game"
 [ -z "$left" ] || fail "the launcher wrote outside its home: $left"
 find "$root" | sort | diff "$work/root-before" - >&2 || fail "the launcher wrote into the installed files"
-prefix="$home/.local/share/quinterra/wineprefix"
+prefix="$home/data/quinterra/wineprefix"
 [ -f "$prefix/drive_c/windows/Fonts/marlett.ttf" ] || fail "the prefix lacks Wine's fonts"
 # Wine took the Czech locale that the launcher compiled: Czech settings, code page 1250.
 grep -q '^"Locale"="00000405"' "$prefix/user.reg" || fail "Wine did not run in the Czech locale"
