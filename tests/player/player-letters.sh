@@ -4,6 +4,8 @@
 # and every character of the menu's Czech items stands apart, "ř" and "í"
 # of "Otevřít" included (a font that runs them together, or draws a letter
 # past its neighbour, joins their columns).
+# The About box's "ů" of "vzorů" has its ring clear of the u (a font without
+# the letter draws a box, one that merges the two a box with a dot).
 # Usage: player-letters.sh BUILD_DIR QUINTERRA_EXE
 source "$(dirname "$0")/player-lib.sh"
 start_on_desktop
@@ -68,3 +70,20 @@ apart() {
 retry apart || fail "the characters of the menu's items do not stand apart"
 xdotool key Escape Escape
 echo "each character of the menu's items stands apart"
+
+# The About box's fourth line, right of its icon: "Počítač hledá tah podle
+# vzorů v každé pětici polí", 41 characters besides the spaces, "ů" the 25th.
+keys ctrl+a
+about=$(window_named '^O programu$') || fail "the About box did not open"
+clear_ring() {
+    local geometry text
+    geometry=$(xwininfo -id "$about" | awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4}
+        / Width:/ {w = $2} / Height:/ {h = $2} END {print w - 50 "x" h "+" x + 50 "+" y}')
+    import -window root -crop "$geometry" +repage -colorspace gray -depth 8 txt:"$work/about.txt"
+    text="$(dirname "$0")/text-runs.awk"
+    [ "$(awk -v line=4 -f "$text" "$work/about.txt")" -eq 41 ] &&
+        [ "$(awk -v line=4 -v piece=25 -f "$text" "$work/about.txt")" -eq 2 ]
+}
+retry clear_ring || fail "the About box's \"vzorů\" is not drawn with its letters apart and the ring of its ů clear"
+xdotool key Return
+echo "the About box draws the ů of \"vzorů\" with its ring clear"

@@ -3,7 +3,10 @@
 # runs of columns hold ink: one for each character whose ink stands apart from
 # its neighbours'. A pixel is ink when it is nearer the darkest pixel than the
 # ground (by two thirds). Lines are runs of rows with ink, more than 2 rows high
-# (thinner ones are rules and underlines).
+# (thinner ones are rules and underlines). With `piece` set to a run's number
+# (from 1), prints instead how many parts, one above the other with ground
+# between, that run's ink has: two for a letter with an accent or a ring that
+# stands clear of it.
 BEGIN { FS = "[ ,:()]+" }
 NR > 1 {
     grey[$1, $2] = $4
@@ -29,7 +32,16 @@ END {
         on = 0
         for (y = first; y <= last; y++) if ((x, y) in grey && grey[x, y] < limit) on = 1
         if (on && !before) runs++
+        if (on && runs == piece) { if (!left_set) { left = x; left_set = 1 } right = x }
         before = on
     }
-    print runs
+    if (!piece) { print runs; exit }
+    parts = 0
+    for (y = first - 3; y <= last; y++) {
+        on = 0
+        for (x = left; x <= right; x++) if ((x, y) in grey && grey[x, y] < limit) on = 1
+        if (on && !above) parts++
+        above = on
+    }
+    print parts
 }
