@@ -52,15 +52,24 @@ trap hide_splash EXIT
 
 first_start="Quinterra se připravuje na první spuštění.
 Potrvá to asi čtvrt minuty."
-if ! prefix_current; then
-    if [ -f "$WINEPREFIX/.quinterra-ready" ]; then
-        show_splash "Quinterra se připravuje na novou verzi Wine.
+if [ ! -f "$WINEPREFIX/.quinterra-ready" ]; then
+    show_splash "$first_start"
+elif ! wine_unchanged; then
+    show_splash "Quinterra se připravuje na novou verzi Wine.
 Potrvá to chvíli."
-    else
-        show_splash "$first_start"
-    fi
+elif ! prefix_current; then
+    # A prefix of an earlier release, with copies where links will be.
+    show_splash "Quinterra se připravuje ke spuštění.
+Potrvá to chvíli."
 fi
 
+# One start at a time prepares the locale and the prefix; a second start
+# meanwhile waits for the first one's work and then finds nothing left to do.
+exec 9>"$WINEPREFIX/.quinterra-lock"
+if ! flock -n 9; then
+    show_splash "$first_start"
+    flock 9
+fi
 # A machine with just its own language generated lacks cs_CZ.UTF-8; then the
 # prefix gets a compiled copy of its own, which needs no root.
 czech=cs_CZ.UTF-8
@@ -83,13 +92,6 @@ else
         "Czech letters in menus and dialogs may show wrongly"
 fi
 
-# One start at a time prepares the prefix; a second start meanwhile waits
-# for the first one's work and then finds nothing left to do.
-exec 9>"$WINEPREFIX/.quinterra-lock"
-if ! flock -n 9; then
-    show_splash "$first_start"
-    flock 9
-fi
 if ! prefix_current; then
     if [ ! -f "$WINEPREFIX/.quinterra-ready" ]; then
         say "preparing the Wine prefix $WINEPREFIX (once, about a quarter of a minute)"
@@ -101,10 +103,9 @@ if ! prefix_current; then
     fi
     link_wine_files
 fi
-# After the update: any Wine program started before it would update the
-# prefix itself, through the links.
-# Nothing started while the lock is held may keep it: a Wine server outlives
-# the start.
+# Only after the update: a Wine program started before it would update the
+# prefix itself, through the links. Nothing started while the lock is held
+# may keep it, and a Wine server outlives the start.
 "$here/prefix-fonts.sh" "$WINEPREFIX" 9>&-
 exec 9>&-
 

@@ -88,7 +88,13 @@ preparations=$(cat "$work"/launch-*.log | grep -c 'preparing the Wine prefix' ||
 [ "$preparations" -eq 1 ] || fail "two starts at once prepared the prefix $preparations times"
 # Each launcher looks for its game's window ten times a second.
 for _ in $(seq 50); do [ "$(covers)" -eq 0 ] && break; sleep 0.1; done
-[ "$(covers)" -eq 0 ] || fail "the launcher's window stayed after the game's came"
+if [ "$(covers)" -ne 0 ]; then
+    for w in $(xdotool search --onlyvisible --name '^Quinterra' 2>/dev/null); do
+        echo "window $w \"$(xdotool getwindowname "$w")\" of process $(xdotool getwindowpid "$w" 2>/dev/null)" >&2
+    done
+    tail -n 5 "$work"/launch-*.log >&2
+    fail "the launcher's window stayed after the game's came"
+fi
 echo "first start: the launcher's window after ${shown_after} ms, the game's after ${took} ms;" \
     "a second start meanwhile waited for it; prefix $(prefix_mb) MB" >&2
 
