@@ -4,9 +4,11 @@ copy of the product, one at a time, rebuilds, runs the suite and reports each
 fault as caught or escaped.
 
 Faults are picked by rule, not by hand: every line of the product code
-(engine/, logic/, board/, gdi/, app/, panels/, brain/, resources/) offers the faults its
-text allows (a comparison flipped, a constant off by one, a call dropped, two
-arguments swapped, a colour changed, a Czech letter lost, an id exchanged),
+(engine/, logic/, board/, gdi/, app/, panels/, brain/, resources/, and the
+Linux launcher's scripts in packaging/linux/) offers the faults its text
+allows (a comparison flipped, a constant off by one, a call or a command
+dropped, two arguments swapped, a colour changed, a Czech letter lost, an id
+exchanged),
 and a fixed seed draws from them, one rule after another in turn so that no
 kind crowds out the rest. A fault that does not compile is drawn again.
 
@@ -18,6 +20,7 @@ nothing to rebuild) are not run: their tests are the clean tree's.
 Usage:
   tools/seed-faults.py [--count N] [--seed S] [--work DIR] [--list]
                        [--results FILE] [--again EARLIER_RESULTS]
+                       [--under FOLDER]
 
 The work folder (default build/faults) holds a copy of HEAD with its own build
 trees and Wine prefix, results.jsonl (one line per fault, so that a run can
@@ -39,6 +42,13 @@ import time
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 PRODUCT = ("engine", "logic", "board", "gdi", "app", "panels", "brain", "resources")
 SOURCE_ENDINGS = (".cpp", ".h", ".rc")
+# The launcher's scripts: the package copies them as they are, so a fault in
+# one needs no rebuild, only the Windows tree's tests (which run them).
+SCRIPTS = "packaging/linux"
+SHELL_COMPARISONS = {" -lt ": " -le ", " -le ": " -lt ", " -gt ": " -ge ", " -ge ": " -gt ",
+                     " -eq ": " -ne ", " -ne ": " -eq ", " = ": " != ", " != ": " = "}
+SHELL_WORDS = re.compile(r"^\s*(if|then|else|elif|fi|for|do|done|case|esac|while|until|local|return|exit|"
+                         r"export|set|source|shift|trap|exec|\}|\{|;;|\w+\(\))")
 
 CZECH_PLAIN = dict(zip("áčďéěíňóřšťúůýžÁČĎÉĚÍŇÓŘŠŤÚŮÝŽ", "acdeeinorstuuyzACDEEINORSTUUYZ"))
 COMPARISONS = {" < ": " <= ", " <= ": " < ", " > ": " >= ", " >= ": " > ", " == ": " != ", " != ": " == "}
@@ -62,12 +72,47 @@ class Fault:
         return f"{self.path}:{self.line} [{self.rule}] {self.before.strip()}  =>  {self.after.strip()}"
 
 
+def is_script(path):
+    return path.startswith(SCRIPTS + "/")
+
+
 def product_files(src):
     found = []
     for folder in PRODUCT:
         for parent, _, names in os.walk(os.path.join(src, folder)):
             found += [os.path.relpath(os.path.join(parent, n), src) for n in names if n.endswith(SOURCE_ENDINGS)]
+    for name in os.listdir(os.path.join(src, SCRIPTS)):
+        with open(os.path.join(src, SCRIPTS, name), encoding="utf-8") as f:
+            if name.endswith(".sh") or f.readline().startswith("#!"):
+                found.append(f"{SCRIPTS}/{name}")
     return sorted(found)
+
+
+def shell_faults_of_line(path, number, text):
+    """A comparison of test(1) flipped, && for || and back, a number off by
+    one, a plain command (one that stands on its own line) dropped."""
+    found = []
+
+    def add(rule, after):
+        if after != text:
+            found.append(Fault(path, number, rule, text, after))
+
+    if text.lstrip().startswith("#") or not text.strip():
+        return found
+    for old, new in SHELL_COMPARISONS.items():
+        for m in re.finditer(re.escape(old), text):
+            add("comparison", text[: m.start()] + new + text[m.end() :])
+    for old, new in ((" && ", " || "), (" || ", " && ")):
+        for m in re.finditer(re.escape(old), text):
+            add("logic", text[: m.start()] + new + text[m.end() :])
+    for m in NUMBER.finditer(text):
+        if text[m.start() - 1 : m.start()] in (">", "&", "<") or text[m.end() : m.end() + 1] in (">", "<"):
+            continue  # a descriptor of a redirection
+        add("constant", text[: m.start()] + str(int(m.group(1), 0) + 1) + text[m.end() :])
+    if (not SHELL_WORDS.match(text) and not text.rstrip().endswith(("\\", "|", "&&", "||", "(", "{"))
+            and not re.match(r"^\s*[\w]+=", text) and re.match(r"^\s+[\w\"$]", text)):
+        add("call dropped", re.match(r"^\s*", text).group(0) + ":  # dropped\n")
+    return found
 
 
 def is_code(text, in_block_comment):
@@ -147,6 +192,10 @@ def all_faults(src):
     for path in product_files(src):
         with open(os.path.join(src, path), encoding="utf-8") as f:
             lines = f.readlines()
+        if is_script(path):
+            for number, text in enumerate(lines, 1):
+                faults.extend(shell_faults_of_line(path, number, text))
+            continue
         in_block = False
         for number, text in enumerate(lines, 1):
             if is_code(text, in_block):
@@ -280,6 +329,8 @@ def seed_one(tree, fault):
         built, changed = tree.build_all()
         if not built:
             return {"result": "does not build"}
+        if is_script(fault.path):
+            changed = ["windows"]
         for name, _, _ in Tree.CONFIGS:
             if name in changed:
                 failing = tree.run_tests(name)
@@ -323,6 +374,7 @@ def main():
     parser.add_argument("--list", action="store_true", help="print the drawn faults and stop")
     parser.add_argument("--results", default="results.jsonl", help="file in the work folder to record to")
     parser.add_argument("--commit", default="HEAD", help="the commit whose suite is measured")
+    parser.add_argument("--under", help="draw only faults in files under this folder (say packaging)")
     args = parser.parse_args()
 
     if args.again:
@@ -336,7 +388,10 @@ def main():
     tree = Tree(args.work, args.commit)
     tree.extract()
     if not args.again:
-        order = draw(all_faults(tree.src), args.seed)
+        faults = all_faults(tree.src)
+        if args.under:
+            faults = [f for f in faults if f.path.startswith(args.under.rstrip("/") + "/")]
+        order = draw(faults, args.seed)
     if args.list:
         for fault in order[: args.count]:
             print(fault.id, fault.describe())
