@@ -95,6 +95,15 @@ if [ "$(covers)" -ne 0 ]; then
     tail -n 5 "$work"/launch-*.log >&2
     fail "the launcher's window stayed after the game's came"
 fi
+# Both games run in a Czech locale that exists: Wine takes its settings
+# from the variable's name alone, but its file names from the locale.
+for w in $(xdotool search --onlyvisible --name '^Quinterra \[20x20\]$'); do
+    game_env=$(tr '\0' '\n' <"/proc/$(xdotool getwindowpid "$w")/environ")
+    lc_all=$(sed -n 's/^LC_ALL=//p' <<<"$game_env") locpath=$(sed -n 's/^LOCPATH=//p' <<<"$game_env")
+    [ "$lc_all" = cs_CZ.UTF-8 ] || fail "a game runs with LC_ALL=\"$lc_all\""
+    charmap=$(env -i ${locpath:+LOCPATH="$locpath"} LC_ALL="$lc_all" locale charmap 2>/dev/null)
+    [ "$charmap" = UTF-8 ] || fail "a game's locale $lc_all does not exist where it looks (LOCPATH=$locpath)"
+done
 echo "first start: the launcher's window after ${shown_after} ms, the game's after ${took} ms;" \
     "a second start meanwhile waited for it; prefix $(prefix_mb) MB" >&2
 
