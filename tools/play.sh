@@ -13,7 +13,7 @@ if [ ! -f "$build/CMakeCache.txt" ]; then
     cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
         -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUINTERRA_WERROR=ON >/dev/null
 fi
-cmake --build "$build" --target quinterra quinterra_help
+cmake --build "$build" --target quinterra quinterra_help quinterra_debian_files
 
 # The same start as the Debian package's launcher, with the prefix in the tree.
 QUINTERRA_ICON="$build/packaging/icons/64x64/quinterra.png" \
