@@ -3,8 +3,8 @@
 # given Wine prefix, never the user's default one. The first start makes the
 # prefix with what every Czech letter needs: fonts (prefix-fonts.sh) and a
 # Czech locale (Wine takes its code page, and so the letters of menus and
-# dialogs, from it). While the prefix is
-# being made, a small window says so, until the game's own window is there.
+# dialogs, from it). While the prefix is being made, a small window says so,
+# until the game's own window is there.
 # Usage: wine-player.sh PREFIX GAME.EXE [ARGS...]
 # QUINTERRA_ICON, when set, names the picture that window shows.
 set -euo pipefail
