@@ -33,7 +33,7 @@ mkdir -p "$TMPDIR"
 splash=""
 show_splash() {
     [ -z "$splash" ] || return 0
-    command -v yad >/dev/null || { say "$1"; return 0; }
+    [ -x "$(command -v yad)" ] || { say "$1"; return 0; }
     # The desktop's startup notification belongs to the game's window.
     # A line a moment keeps the bar moving.
     (while sleep 0.2; do echo; done) |
