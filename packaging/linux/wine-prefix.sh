@@ -58,10 +58,15 @@ wine_original() {
     return 1
 }
 
+# A link is made beside the copy and renamed over it, so that a folder that
+# takes no links (a home on a file system without them) keeps its copies.
 link_wine_files() {
     local file original
     while IFS= read -r -d '' file; do
-        original=$(wine_original "$file") && ln -sfn "$original" "$file"
+        original=$(wine_original "$file") || continue
+        if ln -s "$original" "$file.quinterra-link" 2>/dev/null; then
+            mv -f "$file.quinterra-link" "$file"
+        fi
     done < <(find "$WINEPREFIX/drive_c" -type f -print0)
     touch "$WINEPREFIX/.quinterra-linked"
 }

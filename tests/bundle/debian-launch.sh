@@ -11,7 +11,8 @@
 #    Wine's programs changed and one gone) a start brings the prefix up to date
 #    without writing into Wine's files, and the game starts;
 #  - a prefix of the earlier release is linked at its next start, and a
-#    desktop without yad still gets the game.
+#    desktop without yad still gets the game; a home that takes no links
+#    keeps its copies.
 # Prints what the runs left in the stand-ins, one path a line; the times of
 # the starts go to standard error.
 # Usage: debian-launch.sh WORK REAL_HOME DISPLAY
@@ -175,5 +176,21 @@ stop_games
     fail "the start left copies of Wine's programs in a prefix of the earlier release"
 grep -q 'Quinterra se připravuje ke spuštění' "$work/launch-earlier.log" ||
     fail "without yad the start did not say what it prepares: $(cat "$work/launch-earlier.log")"
+
+# A home whose file system takes no links keeps its copies, and the game starts.
+rm "$prefix/.quinterra-linked"
+for copy in "$prefix"/drive_c/windows/*.exe; do cp --remove-destination "$(readlink -f "$copy")" "$copy"; done
+mkdir "$work/no-links"
+printf '#!/bin/sh\necho "ln: links are not supported here" >&2\nexit 1\n' >"$work/no-links/ln"
+chmod +x "$work/no-links/ln"
+mount --bind "$work/no-links/ln" /usr/bin/ln
+launch launch-no-links.log
+watch_start 1 "$(now)"
+stop_games
+umount /usr/bin/ln
+[ -z "$(find "$prefix/drive_c/windows" -maxdepth 1 -name '*.exe' -type l)" ] ||
+    fail "links appeared where ln makes none"
+[ -n "$(find "$prefix/drive_c/windows" -maxdepth 1 -name 'notepad.exe' -type f)" ] ||
+    fail "a home that takes no links lost its copy of notepad.exe"
 
 find /tmp /var/tmp "$real_home" -mindepth 1 -not -path '/tmp/.X11-unix*' -not -path '/tmp/.work*' | sort
