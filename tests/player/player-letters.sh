@@ -6,6 +6,8 @@
 # past its neighbour, joins their columns).
 # The About box's "ů" of "vzorů" has its ring clear of the u (a font without
 # the letter draws a box, one that merges the two a box with a dot).
+# The help's heading is drawn bold: its strokes are well wider than those of
+# the text under it (Wine's Tahoma drew both alike).
 # Usage: player-letters.sh BUILD_DIR QUINTERRA_EXE
 source "$(dirname "$0")/player-lib.sh"
 start_on_desktop
@@ -87,3 +89,35 @@ clear_ring() {
 retry clear_ring || fail "the About box's \"vzorů\" is not drawn with its letters apart and the ring of its ů clear"
 xdotool key Return
 echo "the About box draws the ů of \"vzorů\" with its ring clear"
+
+# The help's first two lines of ink under the viewer's menu and buttons: the
+# topic's heading and the first line of its text. Prints the mean width of
+# the horizontal strokes in each, in pixels.
+stroke_widths() {
+    convert "$work/help.png" -crop "+0+42" +repage -colorspace gray -depth 8 txt:- | awk -F'[ ,:()]+' '
+        BEGIN { line = 0 }
+        NR > 1 { grey[$1, $2] = $4; if ($1 > w) w = $1; if ($2 > h) h = $2 }
+        END {
+            for (y = 0; y <= h && line < 2; y++) {
+                run = 0; inked = 0
+                for (x = 0; x <= w + 1; x++) {
+                    if ((x, y) in grey && grey[x, y] < 128) { run++; inked = 1 }
+                    else if (run) { runs[line]++; sum[line] += run; run = 0 }
+                }
+                if (!inked && runs[line]) line++
+            }
+            printf "%.2f %.2f\n", sum[0] / runs[0], sum[1] / runs[1]
+        }'
+}
+keys F1
+viewer=$(window_named 'nápověda$') || fail "the help did not open"
+heading_bold() {
+    local geometry heading text
+    geometry=$(xwininfo -id "$viewer" | awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4}
+        / Width:/ {w = $2} / Height:/ {h = $2} END {print w "x" h "+" x "+" y}')
+    import -window root -crop "$geometry" +repage "$work/help.png"
+    read -r heading text <<<"$(stroke_widths)"
+    awk -v a="$heading" -v b="$text" 'BEGIN { exit !(a >= 1.5 * b) }'
+}
+retry heading_bold || fail "the help's heading is not bold (strokes: $(stroke_widths))"
+echo "the help's heading is bold (strokes of heading and text: $(stroke_widths) px)"
