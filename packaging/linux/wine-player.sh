@@ -52,16 +52,14 @@ trap hide_splash EXIT
 
 first_start="Quinterra se připravuje na první spuštění.
 Potrvá to asi čtvrt minuty."
-if [ ! -f "$WINEPREFIX/.quinterra-ready" ]; then
-    show_splash "$first_start"
-elif ! wine_unchanged; then
-    show_splash "Quinterra se připravuje na novou verzi Wine.
-Potrvá to chvíli."
-elif ! prefix_current; then
-    # A prefix of an earlier release, with copies where links will be.
-    show_splash "Quinterra se připravuje ke spuštění.
-Potrvá to chvíli."
-fi
+case $(preparation) in
+make) show_splash "$first_start" ;;
+update) show_splash "Quinterra se připravuje na novou verzi Wine.
+Potrvá to chvíli." ;;
+# A prefix of an earlier release, with copies where links will be.
+link) show_splash "Quinterra se připravuje ke spuštění.
+Potrvá to chvíli." ;;
+esac
 
 # One start at a time prepares the locale and the prefix; a second start
 # meanwhile waits for the first one's work and then finds nothing left to do.
@@ -92,17 +90,13 @@ else
         "Czech letters in menus and dialogs may show wrongly"
 fi
 
-if ! prefix_current; then
-    if [ ! -f "$WINEPREFIX/.quinterra-ready" ]; then
-        say "preparing the Wine prefix $WINEPREFIX (once, about a quarter of a minute)"
-        make_prefix
-        touch "$WINEPREFIX/.quinterra-ready"
-    elif ! wine_unchanged; then
-        say "updating the Wine prefix $WINEPREFIX for the new Wine"
-        update_prefix
-    fi
-    link_wine_files
-fi
+# Asked again under the lock: a start that waited finds the work done.
+needed=$(preparation)
+case $needed in
+make) say "preparing the Wine prefix $WINEPREFIX (once, about a quarter of a minute)" ;;
+update) say "updating the Wine prefix $WINEPREFIX for the new Wine" ;;
+esac
+[ -z "$needed" ] || prepare_prefix "$needed"
 # Only after the update: a Wine program started before it would update the
 # prefix itself, through the links. Nothing started while the lock is held
 # may keep it, and a Wine server outlives the start.

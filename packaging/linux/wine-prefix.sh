@@ -24,10 +24,33 @@ wine_unchanged() {
     [[ $stamp == disable* ]] || [ ! -f "$wine_inf" ] || [ "$stamp" = "$(stat -c %Y "$wine_inf")" ]
 }
 
-# Whether the prefix is made, linked and up to date: then a start has nothing
-# to prepare.
-prefix_current() {
-    [ -f "$WINEPREFIX/.quinterra-ready" ] && [ -f "$WINEPREFIX/.quinterra-linked" ] && wine_unchanged
+# What a start has to do before the game can run: "make" a new prefix,
+# "update" it for a new Wine, "link" a prefix of an earlier release, or
+# nothing (an empty answer).
+preparation() {
+    if [ ! -f "$WINEPREFIX/.quinterra-ready" ]; then
+        echo make
+    elif ! wine_unchanged; then
+        echo update
+    elif [ ! -f "$WINEPREFIX/.quinterra-linked" ]; then
+        echo link
+    fi
+}
+
+# Does what preparation() names; every way ends with a linked prefix.
+prepare_prefix() {
+    case $1 in
+    make)
+        quiet_wineboot -i
+        touch "$WINEPREFIX/.quinterra-ready"
+        ;;
+    update)
+        unlink_wine_files
+        rm -f "$WINEPREFIX/.quinterra-linked"
+        quiet_wineboot -u
+        ;;
+    esac
+    link_wine_files
 }
 
 # Runs wineboot with its arguments, with no display: else Wine shows a box of
@@ -38,14 +61,11 @@ quiet_wineboot() {
     wineserver -w 9>&-
 }
 
-make_prefix() {
-    quiet_wineboot -i
-}
-
-update_prefix() {
-    unlink_wine_files
-    rm -f "$WINEPREFIX/.quinterra-linked"
-    quiet_wineboot -u
+# Whether a path lies in one of Wine's folders of built-in files.
+in_wine_dirs() {
+    local dir
+    for dir in "${wine_dirs[@]}"; do [[ $1 == "$dir"/* ]] && return 0; done
+    return 1
 }
 
 # The file of Wine's own that holds exactly the bytes of the given file, if any.
@@ -77,7 +97,7 @@ unlink_wine_files() {
     local link target
     while IFS= read -r -d '' link; do
         target=$(readlink "$link")
-        case "$target" in /usr/lib/*/wine/*-windows/*) ;; *) continue ;; esac
+        in_wine_dirs "$target" || continue
         if [ -f "$target" ]; then
             cp --remove-destination "$target" "$link"
         else

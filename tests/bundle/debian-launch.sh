@@ -83,6 +83,13 @@ watch_start() {
     exit 1
 }
 prefix_mb() { du -sm "$prefix/.." | cut -f1; }
+# Makes the prefix look as the earlier release left it: not linked, and
+# with copies of Wine's programs (those beside Windows' own folder will do).
+as_earlier_release() {
+    local copy
+    rm "$prefix/.quinterra-linked"
+    for copy in "$prefix"/drive_c/windows/*.exe; do cp --remove-destination "$(readlink -f "$copy")" "$copy"; done
+}
 
 # The first start, and a second one as soon as the first shows its cover.
 begun=$(now)
@@ -165,8 +172,7 @@ cmp -s "$prefix/drive_c/windows/notepad.exe" "$dlls/notepad.exe" || fail "the pr
 # A prefix as the earlier release left it (copies of Wine's programs, no
 # links yet) on a desktop without yad: the start links it, says what it does
 # on its output instead, and the game starts all the same.
-rm "$prefix/.quinterra-linked"
-for copy in "$prefix"/drive_c/windows/*.exe; do cp --remove-destination "$(readlink -f "$copy")" "$copy"; done
+as_earlier_release
 : >"$work/no-yad"
 mount --bind "$work/no-yad" /usr/bin/yad
 launch launch-earlier.log
@@ -178,8 +184,7 @@ grep -q 'Quinterra se připravuje ke spuštění' "$work/launch-earlier.log" ||
     fail "without yad the start did not say what it prepares: $(cat "$work/launch-earlier.log")"
 
 # A home whose file system takes no links keeps its copies, and the game starts.
-rm "$prefix/.quinterra-linked"
-for copy in "$prefix"/drive_c/windows/*.exe; do cp --remove-destination "$(readlink -f "$copy")" "$copy"; done
+as_earlier_release
 mkdir "$work/no-links"
 printf '#!/bin/sh\necho "ln: links are not supported here" >&2\nexit 1\n' >"$work/no-links/ln"
 chmod +x "$work/no-links/ln"

@@ -4,8 +4,9 @@
 # desktop entries, AppStream metadata and packages. Then plays its launcher as a
 # new player would, unpacked into a temporary root, with a temporary home and
 # no Czech locale on the system (the starts it makes are debian-launch.sh's):
-# the game's window must appear, and nothing may be written outside that home (the test sees the real home, /tmp and
-# /var/tmp through empty stand-ins of its own).
+# the game's window must appear, and nothing may be written outside that home
+# (the test sees the real home, /tmp and /var/tmp through empty stand-ins of
+# its own).
 # Usage: debian-test.sh BUILD_DIR (through ctest: fixture wine_up)
 set -euo pipefail
 build=$(cd "$1" && pwd)

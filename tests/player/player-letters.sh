@@ -6,13 +6,14 @@
 # past its neighbour, joins their columns).
 # The About box's "ů" of "vzorů" has its ring clear of the u (a font without
 # the letter draws a box, one that merges the two a box with a dot).
-# The help's heading is drawn bold: its strokes are well wider than those of
+# The help's heading is drawn bold: its strokes are twice as wide as those of
 # the text under it (Wine's Tahoma drew both alike).
 # Usage: player-letters.sh BUILD_DIR QUINTERRA_EXE
 source "$(dirname "$0")/player-lib.sh"
 start_on_desktop
 desktop_geometry
 dos_work="Z:${work//\//\\}"
+text_runs="$(dirname "$0")/text-runs.awk"
 
 # A won game of nine turns whose clock stopped at 00:01:59 (239 half
 # seconds): the last digit of the clock and of the move counter ("9/9") is
@@ -65,7 +66,7 @@ apart() {
     import -window root -crop "74x150+$((X + 4))+$((Y + 19))" +repage -colorspace gray -depth 8 txt:"$work/menu.txt"
     for i in "${!items[@]}"; do
         [ "${items[i]}" = - ] && continue
-        runs=$(awk -v line=$((i + 1)) -f "$(dirname "$0")/text-runs.awk" "$work/menu.txt")
+        runs=$(awk -v line=$((i + 1)) -f "$text_runs" "$work/menu.txt")
         [ "$runs" -eq "${#items[i]}" ] || return 1
     done
 }
@@ -78,46 +79,30 @@ echo "each character of the menu's items stands apart"
 keys ctrl+a
 about=$(window_named '^O programu$') || fail "the About box did not open"
 clear_ring() {
-    local geometry text
-    geometry=$(xwininfo -id "$about" | awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4}
-        / Width:/ {w = $2} / Height:/ {h = $2} END {print w - 50 "x" h "+" x + 50 "+" y}')
-    import -window root -crop "$geometry" +repage -colorspace gray -depth 8 txt:"$work/about.txt"
-    text="$(dirname "$0")/text-runs.awk"
-    [ "$(awk -v line=4 -f "$text" "$work/about.txt")" -eq 41 ] &&
-        [ "$(awk -v line=4 -v piece=25 -f "$text" "$work/about.txt")" -eq 2 ]
+    local w h x y
+    read -r w h x y <<<"$(window_box "$about")"
+    import -window root -crop "$((w - 50))x$h+$((x + 50))+$y" +repage -colorspace gray -depth 8 txt:"$work/about.txt"
+    [ "$(awk -v line=4 -f "$text_runs" "$work/about.txt")" -eq 41 ] &&
+        [ "$(awk -v line=4 -v piece=25 -f "$text_runs" "$work/about.txt")" -eq 2 ]
 }
 retry clear_ring || fail "the About box's \"vzorů\" is not drawn with its letters apart and the ring of its ů clear"
 xdotool key Return
 echo "the About box draws the ů of \"vzorů\" with its ring clear"
 
-# The help's first two lines of ink under the viewer's menu and buttons: the
-# topic's heading and the first line of its text. Prints the mean width of
-# the horizontal strokes in each, in pixels.
-stroke_widths() {
-    convert "$work/help.png" -crop "+0+42" +repage -colorspace gray -depth 8 txt:- | awk -F'[ ,:()]+' '
-        BEGIN { line = 0 }
-        NR > 1 { grey[$1, $2] = $4; if ($1 > w) w = $1; if ($2 > h) h = $2 }
-        END {
-            for (y = 0; y <= h && line < 2; y++) {
-                run = 0; inked = 0
-                for (x = 0; x <= w + 1; x++) {
-                    if ((x, y) in grey && grey[x, y] < 128) { run++; inked = 1 }
-                    else if (run) { runs[line]++; sum[line] += run; run = 0 }
-                }
-                if (!inked && runs[line]) line++
-            }
-            printf "%.2f %.2f\n", sum[0] / runs[0], sum[1] / runs[1]
-        }'
-}
+# The help's first two lines of ink under the viewer's menu and buttons are
+# the topic's heading and the first line of its text.
 keys F1
 viewer=$(window_named 'nápověda$') || fail "the help did not open"
+stroke_widths() {
+    local line
+    for line in 1 2; do awk -v line=$line -v strokes=1 -f "$text_runs" "$work/help.txt"; done | xargs
+}
 heading_bold() {
-    local geometry heading text
-    geometry=$(xwininfo -id "$viewer" | awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4}
-        / Width:/ {w = $2} / Height:/ {h = $2} END {print w "x" h "+" x "+" y}')
-    import -window root -crop "$geometry" +repage "$work/help.png"
+    local w h x y heading text
+    read -r w h x y <<<"$(window_box "$viewer")"
+    import -window root -crop "${w}x$((h - 42))+$x+$((y + 42))" +repage -colorspace gray -depth 8 txt:"$work/help.txt"
     read -r heading text <<<"$(stroke_widths)"
-    awk -v a="$heading" -v b="$text" 'BEGIN { exit !(a >= 1.5 * b) }'
+    awk -v a="$heading" -v b="$text" 'BEGIN { exit !(a >= 2 * b) }'
 }
 retry heading_bold || fail "the help's heading is not bold (strokes: $(stroke_widths))"
 echo "the help's heading is bold (strokes of heading and text: $(stroke_widths) px)"

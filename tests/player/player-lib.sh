@@ -94,9 +94,14 @@ desktop_down() {
     kill "$openbox" 2>/dev/null || true
     wait "$openbox" 2>/dev/null || true
 }
-# X, Y, WIDTH and HEIGHT of the framed window's contents: the menu bar (19
+# Where a framed window's contents are on the screen: "WIDTH HEIGHT X Y".
+window_box() {
+    xwininfo -id "$1" | awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4}
+        / Width:/ {w = $2} / Height:/ {h = $2} END {print w, h, x, y}'
+}
+# X, Y, WIDTH and HEIGHT of the game window's contents: the menu bar (19
 # pixels), then the client area at client_y.
 desktop_geometry() {
-    eval "$(xwininfo -id "$window" | awk '/Absolute upper-left X/ {print "X=" $4} /Absolute upper-left Y/ {print "Y=" $4} / Width:/ {print "WIDTH=" $2} / Height:/ {print "HEIGHT=" $2}')"
+    read -r WIDTH HEIGHT X Y <<<"$(window_box "$window")"
     client_x=0 client_y=19 client_h=$((HEIGHT - 19))
 }

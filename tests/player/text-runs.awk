@@ -6,7 +6,9 @@
 # (thinner ones are rules and underlines). With `piece` set to a run's number
 # (from 1), prints instead how many parts, one above the other with ground
 # between, that run's ink has: two for a letter with an accent or a ring that
-# stands clear of it.
+# stands clear of it. With `strokes` set, prints the mean width of the line's
+# horizontal strokes (runs of ink along its rows), in pixels: a bold line's
+# are wider than a regular one's.
 BEGIN { FS = "[ ,:()]+" }
 NR > 1 {
     grey[$1, $2] = $4
@@ -27,6 +29,17 @@ END {
         }
     }
     if (!seen || seen < line) { print 0; exit }
+    if (strokes) {
+        for (y = first; y <= last; y++) {
+            run = 0
+            for (x = 0; x <= w + 1; x++) {
+                if ((x, y) in grey && grey[x, y] < limit) run++
+                else if (run) { count++; total += run; run = 0 }
+            }
+        }
+        printf "%.2f\n", total / count
+        exit
+    }
     runs = 0
     for (x = 0; x <= w + 1; x++) {
         on = 0
