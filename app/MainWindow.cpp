@@ -68,7 +68,7 @@ void OnTimer()
     // The clock shows the count before this tick's advance.
     DrawClock();
     if (shell.board)
-        shell.board->clock = AdvanceClock(shell.board->clock, shell.board->state, shell.mainWindowActive);
+        shell.board->Tick(shell.mainWindowActive);
     DrawCoordinates();
     if (toolbarPanel.object)
         toolbarPanel.object->CheckHover();

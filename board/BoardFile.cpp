@@ -5,10 +5,9 @@
 #include "Board.h"
 #include "FileHandle.h"
 #include "SafeWrite.h"
-#include "SavedGame.h"
+#include "SavedGameCodec.h"
 #include "Texts.h"
 
-#include <algorithm>
 #include <new>
 #include <string>
 #include <vector>
@@ -38,24 +37,6 @@ bool ReadWhole(const wchar_t* path, std::vector<uint8_t>& bytes)
 
 }  // namespace
 
-SavedGame CBoard::Snapshot() const
-{
-    SavedGame game;
-    static_cast<GameFields&>(game) = *this;
-    game.width = width;
-    game.height = height;
-    if (lastTurn >= 0)
-        game.record.assign(record.get(), record.get() + lastTurn + 1);
-    if (!game.record.empty()) {
-        TurnRecord& last = game.record.back();
-        if (!lastHasHuman)
-            last.humanX = last.humanY = 0;
-        if (!lastHasReply)
-            last.replyX = last.replyY = 0;
-    }
-    return game;
-}
-
 bool CBoard::Save(const wchar_t* path)
 {
     const std::wstring target(path);
@@ -64,35 +45,8 @@ bool CBoard::Save(const wchar_t* path)
         MessageBoxW(window, text.c_str(), Text::ErrorCaption, MB_ICONEXCLAMATION | MB_OK);
         return false;
     }
-    EnableCommand(IDM_NEW, true);
+    Show(Saved());
     return true;
-}
-
-void CBoard::Adopt(const SavedGame& game)
-{
-    width = game.width;
-    height = game.height;
-    Reset();
-    static_cast<GameFields&>(*this) = game;
-    SetView(game.view);
-    if (clock != 0)
-        state = InPlay;
-    std::copy(game.record.begin(), game.record.end(), record.get());
-
-    auto replay = [this](Player player, uint32_t x, uint32_t y) {
-        // The decoder replayed the record already; this guards the engine.
-        if (x >= width || y >= height || CellAt(x, y)->owner != Nobody)
-            throw ExOpen();
-        Place(player, CellAt(x, y));
-    };
-    for (int32_t i = 0; i <= currentTurn; ++i) {
-        const TurnRecord& turn = record[i];
-        if (HoldsHuman(i))
-            replay(Human, turn.humanX, turn.humanY);
-        if (HoldsReply(i))
-            replay(Computer, turn.replyX, turn.replyY);
-    }
-    CheckOutcome();
 }
 
 int CBoard::Load(const wchar_t* path)
@@ -125,13 +79,7 @@ int CBoard::Load(const wchar_t* path)
 
     // Only now, with a game that is known to replay, does the old one go.
     Adopt(file.game);
-    ShowWinningFive();
+    Show({WinningFiveSquares(), true});
     InvalidateRect(window, nullptr, FALSE);
-
-    EnableCommand(IDM_REDO, currentTurn < lastTurn);
-    EnableCommand(IDM_UNDO, currentTurn >= 0);
-    EnableCommand(IDM_NEW, true);
-    if (state == Won || state == BoardFull)
-        EnableCommand(IDM_HINT, false);
     return 1;
 }

@@ -108,13 +108,7 @@ void CBoard::Paint(HDC dc)
         for (uint32_t c = view.scrollX; c - view.scrollX < view.visibleCols; ++c)
             DrawFrame(m, c, r);
 
-    for (int32_t i = 0; i <= currentTurn; ++i)
-        DrawTurn(m, i, MarkOnly);
-    if (winningFive)
-        for (Cell* c : winningFive->cells)
-            DrawSquare(m, c->x, c->y, c->owner, WinningFive);
-    if (currentTurn >= 0)
-        DrawTurn(m, currentTurn, LastMove);
+    Draw(m, Picture());
 
     BitBlt(dc, 0, 0, wc + 1, hc + 1, m, 0, 0, SRCCOPY);
 }

@@ -1,5 +1,5 @@
 // The bytes of a saved game.
-#include "SavedGame.h"
+#include "SavedGameCodec.h"
 
 namespace {
 

@@ -1,5 +1,6 @@
 #include "BrainSession.h"
 
+#include "Outcome.h"
 #include "ProtocolParse.h"
 
 #include <optional>
@@ -27,12 +28,10 @@ std::unique_ptr<CEngine> NewBoard(uint32_t width, uint32_t height)
 }
 
 // Brings state and winningFive in line with the stones, whatever was placed
-// or taken off since: CheckOutcome alone never leaves Won or BoardFull.
+// or taken off since: an empty board is a game not yet begun.
 void Settle(CEngine& e)
 {
-    e.state = e.freeCells == e.width * e.height ? NotStarted : InPlay;
-    e.winningFive = nullptr;
-    e.CheckOutcome();
+    SettleOutcome(e, e.freeCells == e.width * e.height ? NotStarted : InPlay);
 }
 
 // Why the game is over, or nullptr while it goes on.

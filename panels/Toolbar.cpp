@@ -1,6 +1,5 @@
 #include "Toolbar.h"
 
-#include "ButtonStates.h"
 #include "Commands.h"
 #include "GdiOwners.h"
 #include "Shell.h"
@@ -240,9 +239,7 @@ void UpdateToolbar()
     CToolbar* toolbar = toolbarPanel.object.get();
     if (!toolbar || !shell.board)
         return;
-    const CBoard& board = *shell.board;
-    ButtonStates s =
-        ButtonStatesFor(board.state, board.currentTurn, board.lastTurn, shell.filePath[0] != L'\0');
+    const CommandStates s = shell.board->Commands();
     toolbar->EnableButton(IDB_NEW, s.newGame);
     toolbar->EnableButton(IDB_UNDO, s.undo);
     toolbar->EnableButton(IDB_REDO, s.redo);

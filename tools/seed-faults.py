@@ -4,7 +4,7 @@ copy of the product, one at a time, rebuilds, runs the suite and reports each
 fault as caught or escaped.
 
 Faults are picked by rule, not by hand: every line of the product code
-(engine/, logic/, board/, gdi/, app/, panels/, brain/, resources/, and the
+(engine/, logic/, game/, board/, gdi/, app/, panels/, brain/, resources/, and the
 Linux launcher's scripts in packaging/linux/) offers the faults its text
 allows (a comparison flipped, a constant off by one, a call or a command
 dropped, two arguments swapped, a colour changed, a Czech letter lost, an id
@@ -40,7 +40,7 @@ import sys
 import time
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
-PRODUCT = ("engine", "logic", "board", "gdi", "app", "panels", "brain", "resources")
+PRODUCT = ("engine", "logic", "game", "board", "gdi", "app", "panels", "brain", "resources")
 SOURCE_ENDINGS = (".cpp", ".h", ".rc")
 # The launcher's scripts: the package copies them as they are, so a fault in
 # one needs no rebuild, only the Windows tree's tests (which run them).

@@ -2,7 +2,7 @@
 // the modal windows its commands open, and the pixels it draws.
 #pragma once
 
-#include "SavedGame.h"
+#include "SavedGameCodec.h"
 #include "Shell.h"
 
 #include <windows.h>

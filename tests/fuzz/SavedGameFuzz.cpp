@@ -1,7 +1,7 @@
 // Any bytes at all may be opened as a saved game. What the loader accepts
 // must replay into an engine whose bookkeeping is exact, and must save back
 // to the same game.
-#include "SavedGame.h"
+#include "SavedGameCodec.h"
 #include "engine/Recount.h"
 
 #include <cstdio>

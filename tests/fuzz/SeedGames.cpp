@@ -3,6 +3,7 @@
 // taken back and the largest board rather than from two turns alone.
 // Usage: savedgame_seeds FOLDER
 #include "SampleGames.h"
+#include "SavedGameCodec.h"
 
 #include <cstdio>
 #include <fstream>

@@ -4,7 +4,6 @@
 #include "Scrolling.h"
 #include "SizeFields.h"
 #include "StatusTexts.h"
-#include "ButtonStates.h"
 
 #include <doctest/doctest.h>
 
@@ -151,30 +150,6 @@ TEST_CASE("the clock counts a tick only while a game is in play in the active wi
     for (const auto& c : cases) {
         INFO(c.ticks, " ticks, state ", c.state);
         CHECK(AdvanceClock(c.ticks, c.state, c.active) == c.expected);
-    }
-}
-
-TEST_CASE("the toolbar's game buttons follow the game and the file name")
-{
-    const struct {
-        GameState state;
-        int32_t current, last;
-        bool file;
-        const char* enabled;  // New game, Undo, Redo, Hint
-    } cases[] = {
-        {NotStarted, -1, -1, false, "---H"},
-        {NotStarted, -1, -1, true, "N--H"},
-        {InPlay, 0, 0, false, "NU-H"},
-        {InPlay, -1, 2, false, "N-RH"},
-        {InPlay, 1, 2, false, "NURH"},
-        {Won, 4, 4, false, "NU--"},
-        {BoardFull, 24, 24, true, "NU--"},
-    };
-    for (const auto& c : cases) {
-        INFO("state ", c.state, ", turn ", c.current, " of ", c.last, c.file ? ", with a file" : "");
-        ButtonStates s = ButtonStatesFor(c.state, c.current, c.last, c.file);
-        std::string on {s.newGame ? 'N' : '-', s.undo ? 'U' : '-', s.redo ? 'R' : '-', s.hint ? 'H' : '-'};
-        CHECK(on == c.enabled);
     }
 }
 

@@ -1,6 +1,6 @@
 // Saved games as bytes: the stored form, one file byte by byte, the games the
 // program writes, and every check that keeps a foreign or damaged file out.
-#include "SavedGame.h"
+#include "SavedGameCodec.h"
 
 #include <doctest/doctest.h>
 

@@ -4,22 +4,12 @@
 // do those.
 #pragma once
 
-#include "GameFields.h"
-#include "TurnRecord.h"
+#include "RecordReplay.h"
+#include "SavedGame.h"
 
 #include <cstdint>
 #include <string>
 #include <vector>
-
-// Everything a saved game holds: the board's size, then the game's fields,
-// then its turns.
-struct SavedGame : GameFields {
-    uint32_t width = 0;
-    uint32_t height = 0;
-    std::vector<TurnRecord> record;  // turns 0 .. lastTurn
-
-    bool operator==(const SavedGame&) const = default;
-};
 
 // Why a file was not taken. The player is told one of two things: that it is
 // no saved game (or a damaged one), or that it comes from another version.
@@ -53,8 +43,3 @@ LoadResult DecodeSavedGame(const std::vector<uint8_t>& stored);
 // The header: board size, turn indices within the record's room, the view
 // within the board.
 std::string HeaderProblem(const SavedGame& game);
-// The record (of lastTurn + 1 turns): replayed in order on an empty board,
-// every move it holds lands on a free square, only the last turn may lack
-// the reply and only when the human's move ended the game, and nothing
-// follows a move that ended it.
-std::string RecordProblem(const SavedGame& game);

@@ -1,0 +1,129 @@
+// The turn flow: a human move answered at once by the computer, new game,
+// undo and redo over the record. Each operation lists the squares it changes
+// in the order they are to be drawn.
+#include "Game.h"
+
+#include "Outcome.h"
+
+GameChange CGame::PlayAt(uint32_t column, uint32_t row)
+{
+    return PlayTurn(CellAt(column, row));
+}
+
+GameChange CGame::Hint()
+{
+    return PlayTurn(nullptr);
+}
+
+GameChange CGame::PlayTurn(Cell* square)
+{
+    const CommandStates before = Commands();
+    GameChange change;
+    if (state == NotStarted)
+        state = InPlay;
+    if (state != InPlay) {
+        change.commandsChanged = Commands() != before;
+        return change;
+    }
+    if (!square)
+        square = ChooseMove(Human);
+    if (!square || square->owner != Nobody) {
+        change.commandsChanged = Commands() != before;
+        return change;
+    }
+    SquareDraws& draws = change.squares;
+    if (currentTurn >= 0)
+        AddTurn(draws, currentTurn, Normal);
+
+    Place(Human, square);
+    CheckOutcome();
+    AddWinningFive(draws);
+
+    lastTurn = ++currentTurn;
+    TurnRecord& turn = record[currentTurn];
+    turn.humanX = square->x;
+    turn.humanY = square->y;
+    turn.replyX = turn.replyY = 0;  // no reply yet: nothing stale goes into a file
+    lastHasReply = 0;
+    lastHasHuman = 1;
+    draws.push_back({square->x, square->y, Human, LastMove});
+
+    // While the game goes on a square is free: a full board ends it.
+    if (Cell* reply = state == InPlay ? ChooseMove(Computer) : nullptr) {
+        Place(Computer, reply);
+        CheckOutcome();
+        AddWinningFive(draws);
+        turn.replyX = reply->x;
+        turn.replyY = reply->y;
+        lastHasReply = 1;
+        draws.push_back({reply->x, reply->y, Computer, LastMove});
+    }
+    change.commandsChanged = Commands() != before;
+    return change;
+}
+
+GameChange CGame::NewGame()
+{
+    const CommandStates before = Commands();
+    GameChange change;
+    for (int32_t i = 0; i <= currentTurn; ++i)
+        AddErasedTurn(change.squares, i);
+    Reset();
+    change.commandsChanged = Commands() != before;
+    return change;
+}
+
+GameChange CGame::Undo()
+{
+    GameChange change;
+    if (currentTurn < 0)
+        return change;
+    const CommandStates before = Commands();
+    SquareDraws& draws = change.squares;
+    const TurnRecord& turn = record[currentTurn];
+    if (HoldsHuman(currentTurn)) {
+        Remove(CellAt(turn.humanX, turn.humanY));
+        draws.push_back({turn.humanX, turn.humanY, Nobody, Normal});
+    }
+    if (HoldsReply(currentTurn)) {
+        Remove(CellAt(turn.replyX, turn.replyY));
+        draws.push_back({turn.replyX, turn.replyY, Nobody, Normal});
+    }
+    if (winningFive)
+        for (const Cell* c : winningFive->cells)
+            draws.push_back({c->x, c->y, c->owner, Normal});
+    // A game taken back from its end goes on; one never started stays so.
+    SettleOutcome(*this, state == NotStarted ? NotStarted : InPlay);
+
+    --currentTurn;
+    if (currentTurn >= 0)
+        AddTurn(draws, currentTurn, LastMove);
+    change.commandsChanged = Commands() != before;
+    return change;
+}
+
+GameChange CGame::Redo()
+{
+    GameChange change;
+    if (currentTurn >= lastTurn)
+        return change;
+    const CommandStates before = Commands();
+    ++currentTurn;
+    SquareDraws& draws = change.squares;
+    const TurnRecord& turn = record[currentTurn];
+    if (HoldsHuman(currentTurn)) {
+        Place(Human, CellAt(turn.humanX, turn.humanY));
+        draws.push_back({turn.humanX, turn.humanY, Human, LastMove});
+    }
+    if (HoldsReply(currentTurn)) {
+        Place(Computer, CellAt(turn.replyX, turn.replyY));
+        draws.push_back({turn.replyX, turn.replyY, Computer, LastMove});
+    }
+    if (currentTurn > 0)
+        AddTurn(draws, currentTurn - 1, Normal);
+    CheckOutcome();
+    AddWinningFive(draws);
+    AddTurn(draws, currentTurn, LastMove);
+    change.commandsChanged = Commands() != before;
+    return change;
+}
