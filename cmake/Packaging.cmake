@@ -50,4 +50,8 @@ if(BUILD_TESTING)
         COMMAND bash "${CMAKE_SOURCE_DIR}/tests/bundle/debian-test.sh" "${CMAKE_BINARY_DIR}")
     set_tests_properties(bundle_starts installer_round_trip debian_package
         PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 120)
+    # The package test prepares a prefix twice (a first start and one after an
+    # upgrade of Wine), each about 20 s alone and three times that on a busy
+    # machine.
+    set_tests_properties(debian_package PROPERTIES TIMEOUT 300)
 endif()
