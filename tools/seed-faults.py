@@ -6,9 +6,10 @@ fault as caught or escaped.
 Faults are picked by rule, not by hand: every line of the product code
 (engine/, logic/, game/, board/, gdi/, app/, panels/, brain/, resources/, and the
 Linux launcher's scripts in packaging/linux/) offers the faults its text
-allows (a comparison flipped, a constant off by one, a call or a command
-dropped, two arguments swapped, a colour changed, a Czech letter lost, an id
-exchanged),
+allows (a comparison flipped, a constant off by one or far off, a call, a
+command or an assignment dropped, two arguments swapped, a colour changed, a
+Czech letter lost, an id exchanged, a width taken for a height or an x for a
+y, a guard that returns early never firing),
 and a fixed seed draws from them, one rule after another in turn so that no
 kind crowds out the rest. A fault that does not compile is drawn again.
 
@@ -60,6 +61,33 @@ NUMBER = re.compile(r"(?<![\w.])(0x[0-9A-Fa-f]+|\d+)(?![\w.])")
 RGB = re.compile(r"RGB\((\s*\w+),(\s*\w+),(\s*\w+)\)")
 IDS = re.compile(r"\b(ID[MBCDIR]_\w+)\b")
 STRING = re.compile(r'L?"(?:[^"\\]|\\.)*"')
+IDENTIFIER = re.compile(r"\b[A-Za-z_]\w*\b")
+# An identifier's words: camelCase humps, runs of capitals, digits, underscores.
+WORDS = re.compile(r"[A-Z]+(?=[A-Z][a-z])|[A-Z]?[a-z]+|[A-Z]+|\d+|_+")
+# Names of the same kind, one for the other: a width read as a height, an x
+# as a y, a row as a column. A row's counterpart is a col or a column,
+# whichever the file uses.
+COUNTERPARTS = {}
+for one, other in (("width", "height"), ("column", "row"), ("col", "row"), ("columns", "rows"), ("cols", "rows"),
+                   ("x", "y"), ("w", "h")):
+    for a, b in ((one, other), (one.capitalize(), other.capitalize()), (one.upper(), other.upper())):
+        COUNTERPARTS.setdefault(a, []).append(b)
+        COUNTERPARTS.setdefault(b, []).append(a)
+# Win32's short coordinate names (cx, px, dx, ...): the x or y is their last letter.
+SHORT_COORDINATE = re.compile(r"^[a-z][xy]$")
+# What stands before a name being declared: a type (the keywords that take
+# an expression are no type).
+DECLARED = re.compile(r"(?<![\w.>:])(?!(?:return|case|delete|throw|else|do|new|sizeof|co_return|co_yield)\b)"
+                      r"[A-Za-z_][\w:<>]*[\s*&]+$")
+LVALUE = r"[A-Za-z_](?:[\w.:]|->|\[[^\]]*\])*"
+# A statement that only assigns: no type before the name, so no declaration.
+ASSIGNMENT = re.compile(r"^\s*(?:\*\s*)?" + LVALUE + r"\s*(?:[-+*/%&|^]|<<|>>)?=(?!=)(?!\s*(?:default|delete)\s*;).*;\s*$")
+STEP = re.compile(r"^\s*(?:(?:\+\+|--)" + LVALUE + "|" + LVALUE + r"(?:\+\+|--))\s*;\s*$")
+EXIT = re.compile(r"^\{?\s*(?:return\b.*;|continue\s*;|break\s*;|throw\b.*;)")
+SHELL_EXIT = r"(?:return|exit|break|continue)\b"
+# A line that is nothing but an assignment to a shell variable.
+SHELL_VALUE = r"""(?:"(?:[^"\\]|\\.)*"|'[^']*'|\$\((?:[^()]|\((?:[^()]|\([^()]*\))*\))*\)|[^\s;|&"'()#])*"""
+SHELL_ASSIGNMENT = re.compile(r"^\s*\w+\+?=" + SHELL_VALUE + r"\s*(?:#.*)?$")
 
 
 class Fault:
@@ -124,6 +152,161 @@ def is_code(text, in_block_comment):
 
 def outside_strings(text, start, end):
     return all(not (m.start() <= start < m.end() or m.start() < end <= m.end()) for m in STRING.finditer(text))
+
+
+def masked(text):
+    """The line with its strings, character literals and comments blanked
+    out, so that what a rule finds in it is code, at the same columns."""
+    out = list(text)
+    i, quote = 0, None
+    while i < len(text):
+        ch = text[i]
+        if quote:
+            if ch == "\\":
+                out[i] = " "
+                if i + 1 < len(text) and text[i + 1] != "\n":
+                    out[i + 1] = " "
+                i += 2
+                continue
+            if ch == quote:
+                quote = None
+            elif ch != "\n":
+                out[i] = " "
+        elif ch in "\"'":
+            quote = ch
+        elif text.startswith("//", i):
+            return "".join(out[:i]) + " " * (len(text.rstrip("\n")) - i) + ("\n" if text.endswith("\n") else "")
+        elif text.startswith("/*", i):
+            end = text.find("*/", i + 2)
+            end = len(text.rstrip("\n")) if end < 0 else end + 2
+            out[i:end] = " " * (end - i)
+            i = end
+            continue
+        i += 1
+    return "".join(out)
+
+
+def shell_masked(text):
+    """A shell line with its quoted text and its comment blanked out."""
+    out = list(text)
+    i, quote = 0, None
+    while i < len(text):
+        ch = text[i]
+        if quote:
+            if ch == "\\" and quote == '"':
+                out[i:i + 2] = "  "
+                i += 2
+                continue
+            if ch == quote:
+                quote = None
+            elif ch != "\n":
+                out[i] = " "
+        elif ch == "\\":
+            i += 2
+            continue
+        elif ch in "\"'":
+            quote = ch
+        elif ch == "#" and (i == 0 or text[i - 1] in " \t;"):
+            return "".join(out[:i]) + ("\n" if text.endswith("\n") else "")
+        i += 1
+    return "".join(out)
+
+
+def counterparts(name):
+    """The names one word of NAME's could be exchanged into: scrollX for
+    scrollY, cx for cy, rowCount for colCount or columnCount."""
+    words = [m.group(0) for m in WORDS.finditer(name)]
+    if "".join(words) != name:
+        return []
+    found = []
+    for i, word in enumerate(words):
+        others = list(COUNTERPARTS.get(word, []))
+        if SHORT_COORDINATE.match(word):
+            others.append(word[0] + {"x": "y", "y": "x"}[word[1]])
+        for other in others:
+            changed = "".join(words[:i] + [other] + words[i + 1:])
+            if changed not in found:
+                found.append(changed)
+    return found
+
+
+def far(value):
+    """Numbers more than one away from VALUE."""
+    return [2 * value + 2] + ([value // 2] if value >= 4 else [])
+
+
+def shown_like(number, value):
+    return hex(value) if number.startswith("0x") else str(value)
+
+
+def new_faults_of_line(path, number, text, names, previous_line, next_line):
+    """Faults of a C++ line that need it read as code: names exchanged for
+    their counterparts, constants far off, assignments and early exits dropped."""
+    found = []
+
+    def add(rule, after):
+        if after != text and all(f.after != after for f in found):
+            found.append(Fault(path, number, rule, text, after))
+
+    code = masked(text)
+    for m in IDENTIFIER.finditer(code):
+        if DECLARED.search(code[: m.start()]):
+            continue  # a name being declared: its counterpart would be declared twice
+        for other in counterparts(m.group(0)):
+            if other in names:
+                add("names exchanged", text[: m.start()] + other + text[m.end() :])
+    for m in NUMBER.finditer(code):
+        for value in far(int(m.group(1), 0)):
+            add("constant far", text[: m.start()] + shown_like(m.group(1), value) + text[m.end() :])
+    if (ASSIGNMENT.match(code) or STEP.match(code)) and not NOT_A_CALL.match(code):
+        # A lone ; as the body of an else is refused as an empty body.
+        empty = "{}" if re.search(r"\belse\s*$", masked(previous_line)) else ";"
+        add("assignment dropped", re.match(r"^\s*", text).group(0) + empty + "  // dropped\n")
+    for m in re.finditer(r"\bif\s*\(", code):
+        depth, close = 0, None
+        for i in range(m.end() - 1, len(code)):
+            depth += {"(": 1, ")": -1}.get(code[i], 0)
+            if depth == 0:
+                close = i
+                break
+        if close is None:
+            continue
+        rest = code[close + 1 :].strip()
+        body_below = rest in ("", "{") and EXIT.match(masked(next_line).strip())
+        if EXIT.match(rest) or body_below:
+            add("guard dropped", text[: m.end()] + "false && (" + text[m.end() : close] + ")" + text[close:])
+    return found
+
+
+def new_shell_faults_of_line(path, number, text, next_line):
+    """A number far off, an assignment dropped, an early exit that never
+    happens: `if ...; then` never true, `... && return` never returning."""
+    found = []
+
+    def add(rule, after):
+        if after != text and all(f.after != after for f in found):
+            found.append(Fault(path, number, rule, text, after))
+
+    if text.lstrip().startswith("#") or not text.strip():
+        return found
+    code = shell_masked(text)
+    for m in NUMBER.finditer(code):
+        if (text[m.start() - 1 : m.start()] in (">", "&", "<", "$") or text[m.end() : m.end() + 1] in (">", "<")
+                or re.search(r"[A-Za-z]-$", text[: m.start()])):
+            continue  # a descriptor of a redirection, a positional parameter, part of a name (UTF-8)
+        for value in far(int(m.group(1), 0)):
+            add("constant far", text[: m.start()] + shown_like(m.group(1), value) + text[m.end() :])
+    if SHELL_ASSIGNMENT.match(text) and not text.rstrip().endswith("\\"):
+        add("assignment dropped", re.match(r"^\s*", text).group(0) + ":  # dropped\n")
+    then = re.search(r";\s*then\b", code)
+    if re.match(r"^\s*(?:el)?if\s", code) and then:
+        below = re.match(r"^\s*" + SHELL_EXIT, shell_masked(next_line))
+        if below or re.match(r"\s*" + SHELL_EXIT, code[then.end() :]):
+            add("guard dropped", text[: then.start()] + "; false" + text[then.start() :])
+    for m in re.finditer(r"(&&|\|\|)(\s+)(?=" + SHELL_EXIT + r"|\{[^}]*\b" + SHELL_EXIT + r")", code):
+        never = "false" if m.group(1) == "&&" else "true"
+        add("guard dropped", text[: m.end()] + never + " " + m.group(1) + m.group(2) + text[m.end() :])
+    return found
 
 
 def faults_of_line(path, number, text, ids_of_kind):
@@ -192,14 +375,18 @@ def all_faults(src):
     for path in product_files(src):
         with open(os.path.join(src, path), encoding="utf-8") as f:
             lines = f.readlines()
+        following, preceding = lines[1:] + [""], [""] + lines[:-1]
         if is_script(path):
-            for number, text in enumerate(lines, 1):
+            for number, (text, next_line) in enumerate(zip(lines, following), 1):
                 faults.extend(shell_faults_of_line(path, number, text))
+                faults.extend(new_shell_faults_of_line(path, number, text, next_line))
             continue
+        names = set(IDENTIFIER.findall("".join(masked(text) for text in lines)))
         in_block = False
-        for number, text in enumerate(lines, 1):
+        for number, (text, previous_line, next_line) in enumerate(zip(lines, preceding, following), 1):
             if is_code(text, in_block):
                 faults.extend(faults_of_line(path, number, text, ids_of_kind))
+                faults.extend(new_faults_of_line(path, number, text, names, previous_line, next_line))
             code = text.split("//")[0]
             if "/*" in code and "*/" not in code:
                 in_block = True
@@ -354,6 +541,12 @@ def report(work, results):
         by_folder.setdefault(folder, [0, 0])[0 if r["result"] == "caught" else 1] += 1
     for folder, (c, e) in sorted(by_folder.items()):
         lines.append(f"{folder}: {c} of {c + e}")
+    by_rule = {}
+    for r in counted:
+        by_rule.setdefault(r["rule"], [0, 0])[0 if r["result"] == "caught" else 1] += 1
+    lines.append("")
+    for rule, (c, e) in sorted(by_rule.items()):
+        lines.append(f"{rule}: {c} of {c + e}")
     lines += ["", "Escaped:"]
     lines += [f"  {r['id']} {r['fault']}" for r in counted if r["result"] == "escaped"]
     lines += ["", "Caught:"]
