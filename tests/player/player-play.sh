@@ -52,19 +52,18 @@ both_undone() { grey_at 4 4 && grey_at 5 4 && grey_at 10 10 && ! undo_on; }
 wait_for both_undone || fail "a double click on Undo did not take back both turns"
 echo "Hint rose under the pointer and played (4,4); a double click on Undo took back two turns"
 
-viewer_window() { xdotool search --onlyvisible --classname winhlp32 2>/dev/null | head -1 | grep .; }
 keys F1
-viewer=$(retry viewer_window) || { keys F1 && viewer=$(retry viewer_window); } || fail "F1 opened no help viewer"
+viewer=$(retry first_of viewers) || { keys F1 && viewer=$(retry first_of viewers); } || fail "F1 opened no help viewer"
 sleep 1
 # A help file that the viewer cannot find shows an error box instead.
 title=$(sed -n 's/^@title[[:space:]]*//p' "$root/help/quinterra.help.txt" | head -1)
 [ "$(xdotool getwindowname "$viewer")" = "$title" ] || fail "the viewer is not titled '$title'"
-[ "$(xdotool search --onlyvisible --classname winhlp32 | wc -l)" -eq 1 ] || fail "an error box beside the help?"
+[ "$(viewers | wc -l)" -eq 1 ] || fail "an error box beside the help?"
 echo "F1 showed '$title'"
 
 # The viewer opens over the game: move it aside, click the game's caption to
 # make it active, press Alt+F4. Closing the game asks the viewer to quit.
 xdotool windowmove "$viewer" 400 0 sleep 0.5 mousemove $((X + 100)) $((Y + 10)) click 1 sleep 0.5 key alt+F4
-closed() { ! kill -0 "$game" 2>/dev/null && ! viewer_window >/dev/null; }
-retry closed || fail "after Alt+F4 $(kill -0 "$game" 2>/dev/null && echo the game || echo the viewer) is still open"
+closed() { gone "$game" && [ -z "$(viewers)" ]; }
+retry closed || fail "after Alt+F4 $(gone "$game" && echo the viewer || echo the game) is still open"
 echo "Alt+F4 closed the game and the viewer"
