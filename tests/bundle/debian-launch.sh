@@ -16,10 +16,9 @@
 # Prints what the runs left in the stand-ins, one path a line; the times of
 # the starts go to standard error.
 # Usage: debian-launch.sh WORK REAL_HOME DISPLAY
-set -euo pipefail
+source "$(dirname "$0")/../lib/test-lib.sh"
 export DISPLAY=$3
 real_home=$2
-fail() { echo "FAIL: $*" >&2; exit 1; }
 # The work folder may lie in the real home or in /tmp itself: the new /tmp is
 # made ready beside it, holding the work folder and the display's socket and
 # nothing else, and only then put over the real one.
@@ -51,9 +50,10 @@ launch() {
         "$work/root/usr/games/quinterra" </dev/null >"$work/$1" 2>&1 &
     launchers+=($!)
 }
-windows_named() { { xdotool search --onlyvisible --name "$1" 2>/dev/null || true; } | wc -l; }
-games() { windows_named '^Quinterra \[20x20\]$'; }
-covers() { windows_named '^Quinterra$'; }
+games() { windows_named '^Quinterra \[20x20\]$' | wc -l; }
+covers() { windows_named '^Quinterra$' | wc -l; }
+covered() { [ "$(covers)" -gt 0 ]; }
+uncovered() { ! covered; }
 now() { date +%s%N; }
 
 # Watches the screen from a start until COUNT game windows are there: sets
@@ -94,17 +94,15 @@ as_earlier_release() {
 # The first start, and a second one as soon as the first shows its cover.
 begun=$(now)
 launch launch-first.log
-for _ in $(seq 600); do [ "$(covers)" -gt 0 ] && break; sleep 0.05; done
+patience=30 retry covered || fail "the first start showed no window of its own while it prepared the game"
 launch launch-second.log
 watch_start 2 "$begun"
-[ -n "$cover_seen" ] || fail "the first start showed no window of its own while it prepared the game"
 [ "$bare" -le 3 ] || { uniq -c -f2 "$work/looks.log" | tail -n 12 >&2; false; } ||
     fail "the screen showed nothing of the game for $bare looks in a row between the launcher's window and the game's"
 preparations=$(cat "$work"/launch-*.log | grep -c 'preparing the Wine prefix' || true)
 [ "$preparations" -eq 1 ] || fail "two starts at once prepared the prefix $preparations times"
 # Each launcher looks for its game's window ten times a second.
-for _ in $(seq 50); do [ "$(covers)" -eq 0 ] && break; sleep 0.1; done
-if [ "$(covers)" -ne 0 ]; then
+if ! patience=5 retry uncovered; then
     for w in $(xdotool search --onlyvisible --name '^Quinterra' 2>/dev/null); do
         echo "window $w \"$(xdotool getwindowname "$w")\" of process $(xdotool getwindowpid "$w" 2>/dev/null)" >&2
     done
