@@ -9,6 +9,7 @@
 source "$(dirname "$0")/../lib/test-lib.sh"
 use_build "$1"
 export WINEPREFIX="$build/wineprefix" WINEDEBUG=-all
+wine_run() { "$root/tools/wine-run.sh" "$build" "$@" </dev/null; }
 # What the test prefix holds, file by file: the same before and after.
 prefix_files() { (cd "$WINEPREFIX/drive_c" && find . | sort); }
 key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Quinterra'

@@ -52,7 +52,6 @@ start() {
 }
 # The same for a Windows program, under the build tree's Wine.
 start_wine() { start "$root/tools/wine-run.sh" "$build" "$@"; }
-wine_run() { "$root/tools/wine-run.sh" "$build" "$@" </dev/null; }
 
 # The ids of the visible windows whose title matches, one a line; of the help
 # viewer's windows.
