@@ -22,5 +22,6 @@ done
 printf 'ABOUT\r\nEND\r\n' | "$root/tools/wine-run.sh" "$build" "$PWD/pbrain-quinterra.exe" |
     grep 'name="Quinterra"' >/dev/null || fail "the brain program did not answer ABOUT"
 start_wine "$PWD/quinterra.exe"
-window_named '^Quinterra \[20x20\]$' >/dev/null || { cat "$work/programs.log" >&2; fail "the game window did not appear"; }
+window_named '^Quinterra \[20x20\]$' >/dev/null ||
+    { cat "$work/programs.log" >&2; fail "the game window did not appear"; }
 echo "the game started from the bundle"

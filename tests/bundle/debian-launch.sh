@@ -83,6 +83,8 @@ watch_start() {
     exit 1
 }
 prefix_mb() { du -sm "$prefix/.." | cut -f1; }
+# A start alone, watched until its game is there, which then ends.
+one_game() { local begun; begun=$(now); launch "$1"; watch_start 1 "$begun"; stop_games; }
 # Makes the prefix look as the earlier release left it: not linked, and
 # with copies of Wine's programs (those beside Windows' own folder will do).
 as_earlier_release() {
@@ -154,11 +156,8 @@ changed=$(cd "$upgrade/upper" && find . | sort)
 cp -p /usr/share/wine/wine.inf "$upgrade/wine.inf"
 touch -d "@$(($(stat -c %Y /usr/share/wine/wine.inf) + 86400))" "$upgrade/wine.inf"
 mount --bind "$upgrade/wine.inf" /usr/share/wine/wine.inf
-begun=$(now)
-launch launch-upgraded.log
-watch_start 1 "$begun"
+one_game launch-upgraded.log
 echo "start after an upgrade of Wine: the game's window after ${took} ms; prefix $(prefix_mb) MB" >&2
-stop_games
 [ -n "$cover_seen" ] || fail "the start after an upgrade showed no window of its own while it updated the prefix"
 [ "$(tr -d '\r\n' <"$prefix/.update-timestamp")" = "$(stat -c %Y "$upgrade/wine.inf")" ] ||
     fail "the prefix was not updated for the new Wine"
@@ -173,9 +172,7 @@ cmp -s "$prefix/drive_c/windows/notepad.exe" "$dlls/notepad.exe" || fail "the pr
 as_earlier_release
 : >"$work/no-yad"
 mount --bind "$work/no-yad" /usr/bin/yad
-launch launch-earlier.log
-watch_start 1 "$(now)"
-stop_games
+one_game launch-earlier.log
 [ -z "$(find "$prefix/drive_c/windows" -maxdepth 1 -name '*.exe' -type f)" ] ||
     fail "the start left copies of Wine's programs in a prefix of the earlier release"
 grep -q 'Quinterra se připravuje ke spuštění' "$work/launch-earlier.log" ||
@@ -187,9 +184,7 @@ mkdir "$work/no-links"
 printf '#!/bin/sh\necho "ln: links are not supported here" >&2\nexit 1\n' >"$work/no-links/ln"
 chmod +x "$work/no-links/ln"
 mount --bind "$work/no-links/ln" /usr/bin/ln
-launch launch-no-links.log
-watch_start 1 "$(now)"
-stop_games
+one_game launch-no-links.log
 umount /usr/bin/ln
 [ -z "$(find "$prefix/drive_c/windows" -maxdepth 1 -name '*.exe' -type l)" ] ||
     fail "links appeared where ln makes none"

@@ -36,7 +36,8 @@ through_dialog ctrl+o 'Otev|Open' "$dos_work\\partie.hra" '^Quinterra \[20x20\] 
     fail "the title does not name partie.hra after opening"
 # The board view's pixels, scroll bars aside.
 same_board() {
-    compare -metric AE -extract "341x341+$client_x+$((client_y + 32))" "$work/played.ppm" "$work/screen.ppm" null: 2>/dev/null
+    compare -metric AE -extract "341x341+$client_x+$((client_y + 32))" \
+        "$work/played.ppm" "$work/screen.ppm" null: 2>/dev/null
 }
 wait_for same_board || fail "the opened game does not show the board as it was saved"
 echo "after New and Open the board is back as it was saved"
