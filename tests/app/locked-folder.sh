@@ -4,7 +4,7 @@
 # is to the game. Root can create files anywhere, so as root the folder is
 # made immutable; otherwise taking away its write permission does the same.
 # Usage: locked-folder.sh start|stop FOLDER
-set -eu
+source "$(dirname "$0")/../lib/test-lib.sh"
 folder=$2
 unlock() {
     [ -d "$folder" ] || return 0
@@ -18,10 +18,7 @@ start)
     mkdir -p "$folder"
     printf 'old game' >"$folder/partie.hra"
     if [ "$(id -u)" -eq 0 ]; then chattr +i "$folder"; else chmod a-w "$folder"; fi
-    if touch "$folder/probe" 2>/dev/null; then
-        echo "could not make $folder refuse new files" >&2
-        exit 1
-    fi
+    ! touch "$folder/probe" 2>/dev/null || fail "could not make $folder refuse new files"
     ;;
 stop) unlock ;;
 *) echo "usage: $0 start|stop FOLDER" >&2; exit 2 ;;

@@ -2,14 +2,12 @@
 # The built brain on pipes: each answer comes at once (a lone CR ends a line),
 # ends as lines end on its platform; END, or the end of input after an
 # unfinished last line, ends it with 0. Usage: brain-session.sh CRLF|LF BRAIN...
-set -u
+source "$(dirname "$0")/../lib/test-lib.sh"
 [ "$1" = CRLF ] && cr=$'\r' || cr=""
 shift
-failures=0
-fail() { echo "FAIL: $1"; failures=$((failures + 1)); }
 # Starts the brain on a pair of pipes of our own: bash forgets a coprocess's
 # descriptors as soon as it has ended, which may be before its last answer is read.
-start() {
+open_brain() {
     coproc BRAIN { "$@"; }
     pid=$BRAIN_PID
     exec {from}<&"${BRAIN[0]}" {to}>&"${BRAIN[1]}"
@@ -21,12 +19,11 @@ ask() { # bytes to send (if any), the answer as an extended regular expression
     IFS= read -r -t 60 line <&"$from" && [[ $line =~ $re ]] || fail "$(printf '%q answered %q' "$1" "$line")"
 }
 ends() { # what; the brain must exit by itself within a minute, with 0
-    for _ in $(seq 600); do kill -0 "$pid" 2>/dev/null && sleep 0.1; done
-    kill "$pid" 2>/dev/null
+    patience=60 retry gone "$pid" || kill "$pid"
     wait "$pid" || fail "$1"
 }
 
-start "$@"
+open_brain "$@"
 ask 'START 20\r\n' 'OK'
 ask 'BEGIN\r' '[0-9]+,[0-9]+'
 ask '\nTURN 10,10\n' '[0-9]+,[0-9]+'
@@ -34,10 +31,9 @@ printf 'END\r\n' >&"$to"
 ends "END, with the input still open"
 exec {from}<&- {to}>&-
 
-start "$@"
+open_brain "$@"
 ask 'START 5\n' 'OK'
 printf 'TAKEBACK 0,0' >&"$to"
 exec {to}>&-
 ask '' 'ERROR TAKEBACK: square 0,0 is empty'
 ends "the end of input"
-[ "$failures" -eq 0 ]

@@ -16,10 +16,9 @@
 # Prints what the runs left in the stand-ins, one path a line; the times of
 # the starts go to standard error.
 # Usage: debian-launch.sh WORK REAL_HOME DISPLAY
-set -euo pipefail
+source "$(dirname "$0")/../lib/test-lib.sh"
 export DISPLAY=$3
 real_home=$2
-fail() { echo "FAIL: $*" >&2; exit 1; }
 # The work folder may lie in the real home or in /tmp itself: the new /tmp is
 # made ready beside it, holding the work folder and the display's socket and
 # nothing else, and only then put over the real one.
@@ -51,9 +50,10 @@ launch() {
         "$work/root/usr/games/quinterra" </dev/null >"$work/$1" 2>&1 &
     launchers+=($!)
 }
-windows_named() { { xdotool search --onlyvisible --name "$1" 2>/dev/null || true; } | wc -l; }
-games() { windows_named '^Quinterra \[20x20\]$'; }
-covers() { windows_named '^Quinterra$'; }
+games() { windows_named '^Quinterra \[20x20\]$' | wc -l; }
+covers() { windows_named '^Quinterra$' | wc -l; }
+covered() { [ "$(covers)" -gt 0 ]; }
+uncovered() { ! covered; }
 now() { date +%s%N; }
 
 # Watches the screen from a start until COUNT game windows are there: sets
@@ -83,6 +83,8 @@ watch_start() {
     exit 1
 }
 prefix_mb() { du -sm "$prefix/.." | cut -f1; }
+# A start alone, watched until its game is there, which then ends.
+one_game() { local begun; begun=$(now); launch "$1"; watch_start 1 "$begun"; stop_games; }
 # Makes the prefix look as the earlier release left it: not linked, and
 # with copies of Wine's programs (those beside Windows' own folder will do).
 as_earlier_release() {
@@ -94,17 +96,15 @@ as_earlier_release() {
 # The first start, and a second one as soon as the first shows its cover.
 begun=$(now)
 launch launch-first.log
-for _ in $(seq 600); do [ "$(covers)" -gt 0 ] && break; sleep 0.05; done
+patience=30 retry covered || fail "the first start showed no window of its own while it prepared the game"
 launch launch-second.log
 watch_start 2 "$begun"
-[ -n "$cover_seen" ] || fail "the first start showed no window of its own while it prepared the game"
 [ "$bare" -le 3 ] || { uniq -c -f2 "$work/looks.log" | tail -n 12 >&2; false; } ||
     fail "the screen showed nothing of the game for $bare looks in a row between the launcher's window and the game's"
 preparations=$(cat "$work"/launch-*.log | grep -c 'preparing the Wine prefix' || true)
 [ "$preparations" -eq 1 ] || fail "two starts at once prepared the prefix $preparations times"
 # Each launcher looks for its game's window ten times a second.
-for _ in $(seq 50); do [ "$(covers)" -eq 0 ] && break; sleep 0.1; done
-if [ "$(covers)" -ne 0 ]; then
+if ! patience=5 retry uncovered; then
     for w in $(xdotool search --onlyvisible --name '^Quinterra' 2>/dev/null); do
         echo "window $w \"$(xdotool getwindowname "$w")\" of process $(xdotool getwindowpid "$w" 2>/dev/null)" >&2
     done
@@ -156,11 +156,8 @@ changed=$(cd "$upgrade/upper" && find . | sort)
 cp -p /usr/share/wine/wine.inf "$upgrade/wine.inf"
 touch -d "@$(($(stat -c %Y /usr/share/wine/wine.inf) + 86400))" "$upgrade/wine.inf"
 mount --bind "$upgrade/wine.inf" /usr/share/wine/wine.inf
-begun=$(now)
-launch launch-upgraded.log
-watch_start 1 "$begun"
+one_game launch-upgraded.log
 echo "start after an upgrade of Wine: the game's window after ${took} ms; prefix $(prefix_mb) MB" >&2
-stop_games
 [ -n "$cover_seen" ] || fail "the start after an upgrade showed no window of its own while it updated the prefix"
 [ "$(tr -d '\r\n' <"$prefix/.update-timestamp")" = "$(stat -c %Y "$upgrade/wine.inf")" ] ||
     fail "the prefix was not updated for the new Wine"
@@ -175,9 +172,7 @@ cmp -s "$prefix/drive_c/windows/notepad.exe" "$dlls/notepad.exe" || fail "the pr
 as_earlier_release
 : >"$work/no-yad"
 mount --bind "$work/no-yad" /usr/bin/yad
-launch launch-earlier.log
-watch_start 1 "$(now)"
-stop_games
+one_game launch-earlier.log
 [ -z "$(find "$prefix/drive_c/windows" -maxdepth 1 -name '*.exe' -type f)" ] ||
     fail "the start left copies of Wine's programs in a prefix of the earlier release"
 grep -q 'Quinterra se připravuje ke spuštění' "$work/launch-earlier.log" ||
@@ -189,9 +184,7 @@ mkdir "$work/no-links"
 printf '#!/bin/sh\necho "ln: links are not supported here" >&2\nexit 1\n' >"$work/no-links/ln"
 chmod +x "$work/no-links/ln"
 mount --bind "$work/no-links/ln" /usr/bin/ln
-launch launch-no-links.log
-watch_start 1 "$(now)"
-stop_games
+one_game launch-no-links.log
 umount /usr/bin/ln
 [ -z "$(find "$prefix/drive_c/windows" -maxdepth 1 -name '*.exe' -type l)" ] ||
     fail "links appeared where ln makes none"

@@ -8,19 +8,12 @@
 # (the test sees the real home, /tmp and /var/tmp through empty stand-ins of
 # its own).
 # Usage: debian-test.sh BUILD_DIR (through ctest: fixture wine_up)
-set -euo pipefail
-build=$(cd "$1" && pwd)
-source=$(cd "$(dirname "$0")/../.." && pwd)
-display=":$(cat "$build/xvfb.display")"
-# Not under /tmp, which the launcher's run replaces.
-work=$(mktemp -d "$build/debian-test.XXXXXX")
-fail() { echo "FAIL: $*" >&2; exit 1; }
-trap 'rm -rf "$work"' EXIT
+source "$(dirname "$0")/../lib/test-lib.sh"
+# $work not under /tmp, which the launcher's run replaces.
+use_build "$1" "$1"
 
-(cd "$work" && cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/out" >/dev/null)
-version=$(sed -n 's/^set(CPACK_PACKAGE_VERSION "\(.*\)")$/\1/p' "$build/CPackConfig.cmake")
-deb="$work/out/quinterra_${version}_amd64.deb"
-[ -f "$deb" ] || fail "no package $(basename "$deb"): $(ls "$work/out")"
+pack DEB 'quinterra_%s_amd64.deb'
+deb=$package
 for field in "Package: quinterra" "Version: $version" "Architecture: amd64" "Section: games" \
     "Depends: wine (>= 8.0~), wine64, fonts-wine, fonts-dejavu-extra, locales, yad, xdotool"; do
     dpkg-deb -f "$deb" | grep -qx "$field" || fail "the control file lacks \"$field\": $(dpkg-deb -f "$deb")"
@@ -54,15 +47,15 @@ diff <(echo "$contents") - >&2 <<'EOF_CONTENTS' || fail "the package's files dif
 -rw-r--r-- ./usr/share/metainfo/org.quinterra.Quinterra.metainfo.xml
 EOF_CONTENTS
 
-root="$work/root"
-dpkg-deb -x "$deb" "$root"
-share="$root/usr/share"
+unpacked="$work/root"
+dpkg-deb -x "$deb" "$unpacked"
+share="$unpacked/usr/share"
 for size in 32 64 128 256; do
     png="$share/icons/hicolor/${size}x${size}/apps/quinterra.png"
     [ "$(identify -format %wx%h "$png")" = "${size}x${size}" ] || fail "$png is not $size x $size"
     # Every pixel of the picture, grown into a square of whole pixels.
     differing=$(convert "$png" -scale 32x32 png:- |
-        compare -metric AE - "$source/resources/quinterra.xpm" null: 2>&1 || true)
+        compare -metric AE - "$root/resources/quinterra.xpm" null: 2>&1 || true)
     [ "$differing" = 0 ] || fail "the $size x $size icon is not the game's picture ($differing pixels differ)"
 done
 echo "== desktop-file-validate"
@@ -80,13 +73,13 @@ grep -v 'running with root privileges' "$work/lintian" || true
 # Czech locale generated (LOCPATH hides the system's).
 home="$work/home"
 mkdir "$home" "$work/no-locales"
-find "$root" | sort >"$work/root-before"
+find "$unpacked" | sort >"$work/root-before"
 namespace=(unshare --mount)
 [ "$(id -u)" -eq 0 ] || namespace+=(--map-root-user)
-left=$("${namespace[@]}" bash "$source/tests/bundle/debian-launch.sh" "$work" "$HOME" "$display") ||
+left=$("${namespace[@]}" bash "$root/tests/bundle/debian-launch.sh" "$work" "$HOME" "$DISPLAY") ||
     fail "the launcher did not start the game"
 [ -z "$left" ] || fail "the launcher wrote outside its home: $left"
-find "$root" | sort | diff "$work/root-before" - >&2 || fail "the launcher wrote into the installed files"
+find "$unpacked" | sort | diff "$work/root-before" - >&2 || fail "the launcher wrote into the installed files"
 prefix="$home/data/quinterra/wineprefix"
 [ -f "$prefix/drive_c/windows/Fonts/marlett.ttf" ] || fail "the prefix lacks Wine's fonts"
 # Wine took the Czech locale that the launcher compiled: Czech settings, code page 1250.

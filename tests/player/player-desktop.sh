@@ -4,7 +4,7 @@
 # the test display: the window is the desktop's (framed, listed, focused);
 # whatever size the window manager gives, the board view shows whole squares
 # only; maximising shows at most 40 x 20 squares, centred, and restoring
-# brings the earlier size back; the wheel scrolls rows, with Shift columns.
+# brings the earlier size back.
 # Usage: player-desktop.sh BUILD_DIR QUINTERRA_EXE
 source "$(dirname "$0")/player-lib.sh"
 # Whether the window manager names the window as the active one. A function,
@@ -92,13 +92,3 @@ wmctrl -i -r "$window" -b remove,maximized_vert,maximized_horz
 retry fitted 13 9 && [ "${WIDTH}x$HEIGHT" = "$restored" ] ||
     fail "restored, the window is ${WIDTH}x$HEIGHT, not $restored as before"
 echo "restored, the window is $restored again"
-
-# A cross at (5, 5), then the wheel over the board: three rows a notch,
-# with Shift three columns.
-click_square 5 5
-wait_for cross_at 5 5 || fail "no cross at (5,5)"
-xdotool click 5
-wait_for cross_at 5 2 || fail "a wheel notch did not scroll the cross three rows up"
-xdotool keydown shift click 5 keyup shift
-wait_for cross_at 2 2 || fail "Shift and a wheel notch did not scroll the cross three columns left"
-echo "a notch of the wheel scrolled three rows, with Shift three columns"

@@ -12,7 +12,6 @@
 source "$(dirname "$0")/player-lib.sh"
 start_on_desktop
 desktop_geometry
-dos_work="Z:${work//\//\\}"
 text_runs="$(dirname "$0")/text-runs.awk"
 
 # A won game of nine turns whose clock stopped at 00:01:59 (239 half
@@ -25,23 +24,15 @@ my $bytes = "HRA\x06\x01" . pack("V*", 20, 20, 8, 8, 1, 0, 239, 0, 0, 20, 20);
 $bytes .= pack("V*", @{$human[$_]}, @{$reply[$_]}) for 0 .. 8;
 $bytes =~ s/\n/\r\n/g;
 print $bytes;' >"$work/won.hra"
-opened() {
-    keys ctrl+o
-    window_named 'Otev|Open' >/dev/null || return 1
-    xdotool sleep 0.5 type --delay 20 "$dos_work\\won.hra"
-    xdotool key Return
-    window_named '^Quinterra \[20x20\] won\.hra$' >/dev/null
-}
-opened || { xdotool key Escape; opened; } || fail "the won game did not open"
+through_dialog ctrl+o 'Otev|Open' "$dos_work\\won.hra" '^Quinterra \[20x20\] won\.hra$' ||
+    fail "the won game did not open"
 
-# The grey of column x in the status panel's text rows (its bottom 16), one
-# number a row; and the last column from x0 (over n columns) that holds ink.
-status_column() {
-    convert "$work/screen.ppm" -crop "1x16+$1+$((HEIGHT - 16))" +repage -colorspace gray -depth 8 txt:- |
-        awk -F'[ ,:()]+' 'NR > 1 {print $4}' | xargs
-}
+# The status panel's text rows (its bottom 16) over n columns from x0, grey;
+# the grey of column x0 there, one number a row; the last column that holds ink.
+status_grey() { convert "$work/screen.ppm" -crop "$2x16+$1+$((HEIGHT - 16))" +repage -colorspace gray -depth 8 txt:-; }
+status_column() { status_grey "$1" 1 | awk -F'[ ,:()]+' 'NR > 1 {print $4}' | xargs; }
 last_ink() {
-    convert "$work/screen.ppm" -crop "$2x16+$1+$((HEIGHT - 16))" +repage -colorspace gray -depth 8 txt:- |
+    status_grey "$1" "$2" |
         awk -F'[ ,:()]+' -v x0="$1" 'NR > 1 && $4 < 190 && $1 + x0 > last {last = $1 + x0} END {print last}'
 }
 # The last three columns of ink of the clock are those of the counter's 9.
@@ -63,7 +54,7 @@ xdotool mousemove $((X + 12)) $((Y + 9)) click 1
 items=("Nová" "Otevřít..." "Uložit" "-" "Nastavení..." "Konec")
 apart() {
     local i runs
-    import -window root -crop "74x150+$((X + 4))+$((Y + 19))" +repage -colorspace gray -depth 8 txt:"$work/menu.txt"
+    grab 74 150 $((X + 4)) $((Y + 19)) txt:"$work/menu.txt" -colorspace gray -depth 8
     for i in "${!items[@]}"; do
         [ "${items[i]}" = - ] && continue
         runs=$(awk -v line=$((i + 1)) -f "$text_runs" "$work/menu.txt")
@@ -81,7 +72,7 @@ about=$(window_named '^O programu$') || fail "the About box did not open"
 clear_ring() {
     local w h x y
     read -r w h x y <<<"$(window_box "$about")"
-    import -window root -crop "$((w - 50))x$h+$((x + 50))+$y" +repage -colorspace gray -depth 8 txt:"$work/about.txt"
+    grab $((w - 50)) "$h" $((x + 50)) "$y" txt:"$work/about.txt" -colorspace gray -depth 8
     [ "$(awk -v line=4 -f "$text_runs" "$work/about.txt")" -eq 41 ] &&
         [ "$(awk -v line=4 -v piece=25 -f "$text_runs" "$work/about.txt")" -eq 2 ]
 }
@@ -100,7 +91,7 @@ stroke_widths() {
 heading_bold() {
     local w h x y heading text
     read -r w h x y <<<"$(window_box "$viewer")"
-    import -window root -crop "${w}x$((h - 42))+$x+$((y + 42))" +repage -colorspace gray -depth 8 txt:"$work/help.txt"
+    grab "$w" $((h - 42)) "$x" $((y + 42)) txt:"$work/help.txt" -colorspace gray -depth 8
     read -r heading text <<<"$(stroke_widths)"
     awk -v a="$heading" -v b="$text" 'BEGIN { exit !(a >= 2 * b) }'
 }
