@@ -44,6 +44,9 @@ TEST_CASE("a turn is the cross where the player clicked and at once the computer
     CHECK(change.commandsChanged);
     CHECK(change.squares
         == SquareDraws {{9, 2, Human, LastMove}, {t.replyX, t.replyY, Computer, LastMove}});
+    const SavedGame saved = g.Snapshot();
+    CHECK(saved.record == std::vector {t});
+    CHECK(std::pair {saved.lastHasHuman, saved.lastHasReply} == std::pair {1, 1});
 
     // The next turn shows the older one grey again, then the new one white.
     const GameChange next = g.PlayAt(1, 5);
