@@ -65,11 +65,12 @@ void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)
 
 }  // namespace
 
-Game::Game()
+Game::Game(bool ownTimer)
 {
     shell = Shell {};
     REQUIRE(CreateMainWindow(GetModuleHandleW(nullptr), SW_SHOWNORMAL));
-    KillTimer(shell.mainWindow, shell.timerId);
+    if (!ownTimer)
+        KillTimer(shell.mainWindow, shell.timerId);
     Pump();
 }
 

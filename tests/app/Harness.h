@@ -13,9 +13,9 @@
 #include <vector>
 
 // A freshly started game with the window's own timer stopped (tests that
-// need clock ticks send them); the destructor closes it.
+// need clock ticks send them) unless ownTimer is set; the destructor closes it.
 struct Game {
-    Game();
+    explicit Game(bool ownTimer = false);
     ~Game();
 };
 

@@ -9,6 +9,7 @@
 #include <doctest/doctest.h>
 
 #include <algorithm>
+#include <chrono>
 
 namespace {
 
@@ -321,6 +322,26 @@ TEST_CASE("a toolbar button rises under the pointer, sinks when pressed, acts on
     SetCursorPos(1270, 1010);  // gone: the next tick flattens the button
     SendMessageW(shell.mainWindow, WM_TIMER, 1, 0);
     CHECK(Button(hint, IDB_HINT) == "flat");
+}
+
+TEST_CASE("the main window's own timer ticks the clock twice a second")
+{
+    // Ticks come on the timer's schedule or are dropped when the loop is
+    // late, never made up: a game's fourth tick comes two seconds after the
+    // timer's start at the earliest, and four with a timer of a second. The
+    // loop may miss three ticks before the check fails.
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point started = Clock::now();
+    Game game(true);
+    ClickAt(17 * 10 + 9, 17 * 10 + 9);
+    while (shell.board->clock < 4 && Clock::now() - started < std::chrono::seconds(10)) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+        Pump();
+    }
+    const auto ran = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - started).count();
+    CHECK(shell.board->clock == 4);
+    CHECK(ran > 1990);  // the two clocks may round apart
+    CHECK(ran < 4000);
 }
 
 TEST_CASE("Exit ends the run, running the shutdown steps once")
