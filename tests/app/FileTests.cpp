@@ -54,6 +54,7 @@ TEST_CASE("an opened game is the saved one: its state, its menu, its view, and i
         CHECK(BoardGame() == c.game);
         CHECK(shell.board->state == c.state);
         CHECK(MenuText() == c.menu);
+        CHECK(ToolbarText() == c.menu);
         CHECK(Title()
             == L"Quinterra [" + std::to_wstring(c.game.width) + L"x" + std::to_wstring(c.game.height)
                 + L"] hra.hra");
@@ -117,6 +118,14 @@ TEST_CASE("a file that cannot become the game is refused with its reason; the ga
     }
     ClickAt(17 * 3 + 9, 17 * 3 + 9);  // the game goes on
     CHECK(shell.board->currentTurn == 1);
+}
+
+TEST_CASE("a game saved before its first move can be started anew")
+{
+    Game game;
+    TempFolder folder;
+    Answering({Press(IDOK, folder / L"prazdna.hra")}, [] { Command(IDM_SAVEAS); });
+    CHECK(MenuText() == "New Hint");
 }
 
 TEST_CASE("Save asks for a name once, then replaces the file keeping its attributes; a failed save keeps it")

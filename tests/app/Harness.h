@@ -26,6 +26,8 @@ void ClickAt(int x, int y);
 // The enabled items among New, Undo, Redo and Hint of the menu, e.g. "New Undo",
 // and any other item that is greyed, e.g. "New !Save".
 std::string MenuText();
+// The enabled ones among the same buttons of the toolbar, named alike.
+std::string ToolbarText();
 std::wstring Title();
 
 // A step acts on one modal window (dialog, message box or pop-up menu):

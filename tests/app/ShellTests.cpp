@@ -93,6 +93,7 @@ TEST_CASE("New asks first: No keeps the game, Yes clears it and forgets the file
     CHECK(shell.board->freeCells == 400);
     CHECK(shell.nameOffset == 0);
     CHECK(Title() == L"Quinterra [20x20]");
+    CHECK(ToolbarText() == "Hint");  // nothing to start anew: no move, no file
 }
 
 TEST_CASE("the settings set the board's size within limits; a started game is given up only after Yes")
