@@ -278,16 +278,17 @@ TEST_CASE("a maximised window kept larger than asked (a window manager's) shows 
 TEST_CASE("the status panel shows moves, the square under the pointer and the clock, running in play")
 {
     Game game;
-    ChangeBoardSize(shell.mainWindow, 30, 25);
+    ChangeBoardSize(shell.mainWindow, 30, 25);  // 30 columns shown, 20 of the rows: scrolled down only
+    SendMessageW(shell.boardView, WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 3), 0);
     Pointer(shell.boardView, WM_MOUSEMOVE, 17 * 2 + 3, 17 * 4 + 3);
     SendMessageW(shell.mainWindow, WM_TIMER, 1, 0);
-    CHECK(StatusMismatch(L"0/0", L"[3,5]", L"00:00:00") == "");
+    CHECK(StatusMismatch(L"0/0", L"[3,8]", L"00:00:00") == "");
     Pointer(shell.boardView, WM_MOUSEMOVE, 17 * 30, 17 * 19 + 3);  // the closing line is the last square's
-    CHECK(StatusMismatch(L"0/0", L"[30,20]", L"00:00:00") == "");
+    CHECK(StatusMismatch(L"0/0", L"[30,23]", L"00:00:00") == "");
     ClickAt(17 * 10 + 9, 17 * 10 + 9);
     for (int i = 0; i < 3; ++i)
         SendMessageW(shell.mainWindow, WM_TIMER, 1, 0);
-    CHECK(StatusMismatch(L"1/1", L"[30,20]", L"00:00:01") == "");
+    CHECK(StatusMismatch(L"1/1", L"[30,23]", L"00:00:01") == "");
     SendMessageW(shell.mainWindow, WM_ACTIVATE, WA_INACTIVE, 0);
     SendMessageW(shell.mainWindow, WM_TIMER, 1, 0);
     CHECK(shell.board->clock == 3);
@@ -295,7 +296,9 @@ TEST_CASE("the status panel shows moves, the square under the pointer and the cl
     SendMessageW(shell.mainWindow, WM_TIMER, 1, 0);
     CHECK(shell.board->clock == 4);
     Command(IDM_UNDO);
-    SetCursorPos(1270, 1010);
+    POINT below {17 * 5, 17 * 20 + 30};  // under the view, higher up than the view is wide
+    ClientToScreen(shell.boardView, &below);
+    SetCursorPos(below.x, below.y);
     SendMessageW(shell.mainWindow, WM_TIMER, 1, 0);
     CHECK(StatusMismatch(L"0/1", L"", L"00:00:02") == "");
 }
