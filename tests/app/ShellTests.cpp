@@ -55,25 +55,32 @@ std::string StatusMismatch(
     return FirstDifference(seen, expected);
 }
 
-// The frame of the toolbar button at x: "flat", "raised" or "sunken", and
-// whether it shows its greyed picture.
+// The frame of the toolbar button at x: "flat", "raised" or "sunken"; and
+// "greyed" when it shows its greyed picture, "down" when its own picture is
+// moved a pixel right and down.
 std::string Button(int x, uint16_t picture)
 {
     const Picture bar = Snapshot(shell.toolbar);
     const COLORREF left = bar.At(x, 15), right = bar.At(x + 25, 15);
-    HDC dc = CreateCompatibleDC(nullptr);
-    HGDIOBJ old = SelectObject(
-        dc, LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(picture + 1), IMAGE_BITMAP, 0, 0, 0));
-    bool greyed = true;
-    for (int i = 0; i < 24 * 24; ++i)
-        greyed = greyed && bar.At(x + 1 + i % 24, 5 + i / 24) == GetPixel(dc, i % 24, i / 24);
-    DeleteObject(SelectObject(dc, old));
-    DeleteDC(dc);
+    // Whether the top-left side x side pixels of resource number are drawn
+    // shift pixels right and down of a picture's place.
+    auto shows = [&](int number, int shift, int side) {
+        HDC dc = CreateCompatibleDC(nullptr);
+        HGDIOBJ old = SelectObject(
+            dc, LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(number), IMAGE_BITMAP, 0, 0, 0));
+        bool same = true;
+        for (int i = 0; i < side * side; ++i)
+            same = same
+                && bar.At(x + 1 + shift + i % side, 5 + shift + i / side) == GetPixel(dc, i % side, i / side);
+        DeleteObject(SelectObject(dc, old));
+        DeleteDC(dc);
+        return same;
+    };
     return std::string(left == Light && right == Shadow ? "raised"
                    : left == Shadow && right == Light   ? "sunken"
                    : left == Face && right == Face      ? "flat"
                                                         : "odd")
-        + (greyed ? " greyed" : "");
+        + (shows(picture + 1, 0, 24) ? " greyed" : "") + (shows(picture, 1, 23) ? " down" : "");
 }
 
 }  // namespace
@@ -308,7 +315,7 @@ TEST_CASE("a toolbar button rises under the pointer, sinks when pressed, acts on
     Game game;
     const int hint = 188, undo = 128;
     CHECK(Button(undo, IDB_UNDO) == "flat greyed");
-    const char* looks[] = {"raised", "sunken", "raised"};
+    const char* looks[] = {"raised", "sunken down", "raised"};
     for (UINT message : {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP}) {
         Pointer(shell.toolbar, message, hint + 5, 15);
         CHECK(Button(hint, IDB_HINT) == looks[message - WM_MOUSEMOVE]);
@@ -399,6 +406,19 @@ TEST_CASE("a toolbar button answers from its first to its last column and row, a
         CHECK(differ == 0);
     }
     DeleteDC(dc);
+
+    // A separator's middle: a shadow and a white column, as tall as a button's frame.
+    auto shade = [](COLORREF c) { return c == Face ? '.' : c == Shadow ? 'S' : c == Light ? 'L' : '?'; };
+    for (int left : {26, 86, 120, 180, 214}) {
+        CAPTURE(left);
+        std::string across, down;
+        for (int x = left; x < left + 8; ++x)
+            across += shade(bar.At(x, 15));
+        for (int y = 3; y <= 30; ++y)
+            down += shade(bar.At(left + 3, y));
+        CHECK(across == "...SL...");
+        CHECK(down == "." + std::string(26, 'S') + ".");
+    }
 }
 
 namespace {
