@@ -335,6 +335,13 @@ TEST_CASE("a toolbar button rises under the pointer, sinks when pressed, acts on
     CHECK(Button(hint, IDB_HINT) == "flat");
 }
 
+TEST_CASE("the pointer over the board is the arrow")
+{
+    Game game;
+    SendMessageW(shell.boardView, WM_SETCURSOR, WPARAM(shell.boardView), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    CHECK(GetCursor() == LoadCursorW(nullptr, IDC_ARROW));
+}
+
 TEST_CASE("the main window's own timer ticks the clock twice a second")
 {
     // Ticks come on the timer's schedule or are dropped when the loop is
