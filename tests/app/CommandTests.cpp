@@ -3,9 +3,12 @@
 // written as numbers here: they are the program's fixed interface, so a
 // changed constant must show.
 #include "Harness.h"
+#include "SettingsDialog.h"
 #include "resource.h"
 
 #include <doctest/doctest.h>
+
+#include <tuple>
 
 namespace {
 
@@ -74,6 +77,7 @@ TEST_CASE("the About box tells what the program is, in Czech")
 TEST_CASE("the settings dialog's texts and the board's size; Storno, Esc and its close box change nothing")
 {
     Game game;
+    ChangeBoardSize(shell.mainWindow, 30, 25);
     ClickAt(17 * 10 + 9, 17 * 10 + 9);
     const CBoard* board = shell.board.get();
     const Step ways[] = {
@@ -94,13 +98,13 @@ TEST_CASE("the settings dialog's texts and the board's size; Storno, Esc and its
             for (int field : {IDC_WIDTH, IDC_HEIGHT}) {
                 GetDlgItemTextW(dialog, field, text, 16);
                 shown += L" " + std::wstring(text);
-                SetDlgItemTextW(dialog, field, L"30");
+                SetDlgItemTextW(dialog, field, L"40");
             }
             way(dialog);
         }},
             [] { Command(IDM_SETTINGS); });
-        CHECK(shown == L"Nastavení|&Velikost hrací plochy|&OK|&Storno|Šířka|Výška|20|20 20 20");
+        CHECK(shown == L"Nastavení|&Velikost hrací plochy|&OK|&Storno|Šířka|Výška|30|25 30 25");
         CHECK(shell.board.get() == board);
-        CHECK(std::pair {board->width, board->lastTurn} == std::pair {20u, 0});
+        CHECK(std::tuple {board->width, board->height, board->lastTurn} == std::tuple {30u, 25u, 0});
     }
 }

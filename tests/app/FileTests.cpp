@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <new>
+#include <tuple>
 
 namespace {
 
@@ -20,6 +21,24 @@ SavedGame GameOf(uint32_t w, uint32_t h, std::vector<TurnRecord> turns, int32_t 
 {
     return {{current, int32_t(turns.size()) - 1, 1, 1, clock, {0, 0, std::min(w, 40u), std::min(h, 20u)}}, w,
         h, turns};
+}
+
+// The largest board filled to its last square with no five anywhere: the
+// longest game a file can hold. Each row runs in pairs of one kind, the next
+// row shifted by two, so no line of five is of one kind in any direction.
+SavedGame FullLargestBoard()
+{
+    std::vector<TurnRecord> turns;
+    std::vector<std::pair<uint32_t, uint32_t>> computer;
+    for (uint32_t y = 0; y < 100; ++y)
+        for (uint32_t x = 0; x < 100; ++x)
+            if ((x + 2 * y) % 4 < 2)
+                turns.push_back({x, y, 0, 0});
+            else
+                computer.push_back({x, y});
+    for (size_t i = 0; i < turns.size(); ++i)
+        std::tie(turns[i].replyX, turns[i].replyY) = computer[i];
+    return GameOf(100, 100, turns, 4999, 9000);
 }
 
 }  // namespace
@@ -44,6 +63,7 @@ TEST_CASE("an opened game is the saved one: its state, its menu, its view, and i
         {GameOf(10, 5, {}, -1, 9), InPlay, "New Hint"},
         {GameOf(20, 20, {{10, 10, 9, 9}, {3, 3, 4, 4}, {15, 2, 16, 2}}, 0, 3), InPlay, "New Undo Redo Hint"},
         {won, Won, "New Undo"},
+        {FullLargestBoard(), BoardFull, "New Undo"},
     };
     for (const auto& c : cases) {
         CAPTURE(c.menu);
@@ -54,6 +74,7 @@ TEST_CASE("an opened game is the saved one: its state, its menu, its view, and i
         CHECK(BoardGame() == c.game);
         CHECK(shell.board->state == c.state);
         CHECK(MenuText() == c.menu);
+        CHECK(ToolbarText() == c.menu);
         CHECK(Title()
             == L"Quinterra [" + std::to_wstring(c.game.width) + L"x" + std::to_wstring(c.game.height)
                 + L"] hra.hra");
@@ -117,6 +138,14 @@ TEST_CASE("a file that cannot become the game is refused with its reason; the ga
     }
     ClickAt(17 * 3 + 9, 17 * 3 + 9);  // the game goes on
     CHECK(shell.board->currentTurn == 1);
+}
+
+TEST_CASE("a game saved before its first move can be started anew")
+{
+    Game game;
+    TempFolder folder;
+    Answering({Press(IDOK, folder / L"prazdna.hra")}, [] { Command(IDM_SAVEAS); });
+    CHECK(MenuText() == "New Hint");
 }
 
 TEST_CASE("Save asks for a name once, then replaces the file keeping its attributes; a failed save keeps it")

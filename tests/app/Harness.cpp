@@ -1,6 +1,7 @@
 #include "Harness.h"
 
 #include "MainWindow.h"
+#include "Toolbar.h"
 #include "resource.h"
 
 #include <doctest/doctest.h>
@@ -65,11 +66,12 @@ void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)
 
 }  // namespace
 
-Game::Game()
+Game::Game(bool ownTimer)
 {
     shell = Shell {};
     REQUIRE(CreateMainWindow(GetModuleHandleW(nullptr), SW_SHOWNORMAL));
-    KillTimer(shell.mainWindow, shell.timerId);
+    if (!ownTimer)
+        KillTimer(shell.mainWindow, shell.timerId);
     Pump();
 }
 
@@ -116,6 +118,15 @@ std::string MenuText()
         {std::pair {IDM_OPEN, " !Open"}, {IDM_SAVE, " !Save"}, {IDM_SAVEAS, " !SaveAs"},
             {IDM_SETTINGS, " !Settings"}, {IDM_EXIT, " !Exit"}, {IDM_ABOUT, " !About"}, {IDM_HELP, " !Help"}})
         s += GetMenuState(GetMenu(shell.mainWindow), id, MF_BYCOMMAND) & MF_GRAYED ? name : "";
+    return s.starts_with(' ') ? s.substr(1) : s;
+}
+
+std::string ToolbarText()
+{
+    std::string s;
+    for (auto [id, name] :
+        {std::pair {IDB_NEW, "New"}, {IDB_UNDO, " Undo"}, {IDB_REDO, " Redo"}, {IDB_HINT, " Hint"}})
+        s += toolbarPanel.object->Find(uint16_t(id)).button->enabled ? name : "";
     return s.starts_with(' ') ? s.substr(1) : s;
 }
 

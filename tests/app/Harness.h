@@ -13,9 +13,9 @@
 #include <vector>
 
 // A freshly started game with the window's own timer stopped (tests that
-// need clock ticks send them); the destructor closes it.
+// need clock ticks send them) unless ownTimer is set; the destructor closes it.
 struct Game {
-    Game();
+    explicit Game(bool ownTimer = false);
     ~Game();
 };
 
@@ -26,6 +26,8 @@ void ClickAt(int x, int y);
 // The enabled items among New, Undo, Redo and Hint of the menu, e.g. "New Undo",
 // and any other item that is greyed, e.g. "New !Save".
 std::string MenuText();
+// The enabled ones among the same buttons of the toolbar, named alike.
+std::string ToolbarText();
 std::wstring Title();
 
 // A step acts on one modal window (dialog, message box or pop-up menu):

@@ -9,6 +9,7 @@
 #include <doctest/doctest.h>
 
 #include <algorithm>
+#include <chrono>
 
 namespace {
 
@@ -54,25 +55,32 @@ std::string StatusMismatch(
     return FirstDifference(seen, expected);
 }
 
-// The frame of the toolbar button at x: "flat", "raised" or "sunken", and
-// whether it shows its greyed picture.
+// The frame of the toolbar button at x: "flat", "raised" or "sunken"; and
+// "greyed" when it shows its greyed picture, "down" when its own picture is
+// moved a pixel right and down.
 std::string Button(int x, uint16_t picture)
 {
     const Picture bar = Snapshot(shell.toolbar);
     const COLORREF left = bar.At(x, 15), right = bar.At(x + 25, 15);
-    HDC dc = CreateCompatibleDC(nullptr);
-    HGDIOBJ old = SelectObject(
-        dc, LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(picture + 1), IMAGE_BITMAP, 0, 0, 0));
-    bool greyed = true;
-    for (int i = 0; i < 24 * 24; ++i)
-        greyed = greyed && bar.At(x + 1 + i % 24, 5 + i / 24) == GetPixel(dc, i % 24, i / 24);
-    DeleteObject(SelectObject(dc, old));
-    DeleteDC(dc);
+    // Whether the top-left side x side pixels of resource number are drawn
+    // shift pixels right and down of a picture's place.
+    auto shows = [&](int number, int shift, int side) {
+        HDC dc = CreateCompatibleDC(nullptr);
+        HGDIOBJ old = SelectObject(
+            dc, LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(number), IMAGE_BITMAP, 0, 0, 0));
+        bool same = true;
+        for (int i = 0; i < side * side; ++i)
+            same = same
+                && bar.At(x + 1 + shift + i % side, 5 + shift + i / side) == GetPixel(dc, i % side, i / side);
+        DeleteObject(SelectObject(dc, old));
+        DeleteDC(dc);
+        return same;
+    };
     return std::string(left == Light && right == Shadow ? "raised"
                    : left == Shadow && right == Light   ? "sunken"
                    : left == Face && right == Face      ? "flat"
                                                         : "odd")
-        + (greyed ? " greyed" : "");
+        + (shows(picture + 1, 0, 24) ? " greyed" : "") + (shows(picture, 1, 23) ? " down" : "");
 }
 
 }  // namespace
@@ -92,6 +100,7 @@ TEST_CASE("New asks first: No keeps the game, Yes clears it and forgets the file
     CHECK(shell.board->freeCells == 400);
     CHECK(shell.nameOffset == 0);
     CHECK(Title() == L"Quinterra [20x20]");
+    CHECK(ToolbarText() == "Hint");  // nothing to start anew: no move, no file
 }
 
 TEST_CASE("the settings set the board's size within limits; a started game is given up only after Yes")
@@ -276,16 +285,17 @@ TEST_CASE("a maximised window kept larger than asked (a window manager's) shows 
 TEST_CASE("the status panel shows moves, the square under the pointer and the clock, running in play")
 {
     Game game;
-    ChangeBoardSize(shell.mainWindow, 30, 25);
+    ChangeBoardSize(shell.mainWindow, 30, 25);  // 30 columns shown, 20 of the rows: scrolled down only
+    SendMessageW(shell.boardView, WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 3), 0);
     Pointer(shell.boardView, WM_MOUSEMOVE, 17 * 2 + 3, 17 * 4 + 3);
     SendMessageW(shell.mainWindow, WM_TIMER, 1, 0);
-    CHECK(StatusMismatch(L"0/0", L"[3,5]", L"00:00:00") == "");
+    CHECK(StatusMismatch(L"0/0", L"[3,8]", L"00:00:00") == "");
     Pointer(shell.boardView, WM_MOUSEMOVE, 17 * 30, 17 * 19 + 3);  // the closing line is the last square's
-    CHECK(StatusMismatch(L"0/0", L"[30,20]", L"00:00:00") == "");
+    CHECK(StatusMismatch(L"0/0", L"[30,23]", L"00:00:00") == "");
     ClickAt(17 * 10 + 9, 17 * 10 + 9);
     for (int i = 0; i < 3; ++i)
         SendMessageW(shell.mainWindow, WM_TIMER, 1, 0);
-    CHECK(StatusMismatch(L"1/1", L"[30,20]", L"00:00:01") == "");
+    CHECK(StatusMismatch(L"1/1", L"[30,23]", L"00:00:01") == "");
     SendMessageW(shell.mainWindow, WM_ACTIVATE, WA_INACTIVE, 0);
     SendMessageW(shell.mainWindow, WM_TIMER, 1, 0);
     CHECK(shell.board->clock == 3);
@@ -293,7 +303,9 @@ TEST_CASE("the status panel shows moves, the square under the pointer and the cl
     SendMessageW(shell.mainWindow, WM_TIMER, 1, 0);
     CHECK(shell.board->clock == 4);
     Command(IDM_UNDO);
-    SetCursorPos(1270, 1010);
+    POINT below {17 * 5, 17 * 20 + 30};  // under the view, higher up than the view is wide
+    ClientToScreen(shell.boardView, &below);
+    SetCursorPos(below.x, below.y);
     SendMessageW(shell.mainWindow, WM_TIMER, 1, 0);
     CHECK(StatusMismatch(L"0/1", L"", L"00:00:02") == "");
 }
@@ -303,7 +315,7 @@ TEST_CASE("a toolbar button rises under the pointer, sinks when pressed, acts on
     Game game;
     const int hint = 188, undo = 128;
     CHECK(Button(undo, IDB_UNDO) == "flat greyed");
-    const char* looks[] = {"raised", "sunken", "raised"};
+    const char* looks[] = {"raised", "sunken down", "raised"};
     for (UINT message : {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP}) {
         Pointer(shell.toolbar, message, hint + 5, 15);
         CHECK(Button(hint, IDB_HINT) == looks[message - WM_MOUSEMOVE]);
@@ -321,6 +333,33 @@ TEST_CASE("a toolbar button rises under the pointer, sinks when pressed, acts on
     SetCursorPos(1270, 1010);  // gone: the next tick flattens the button
     SendMessageW(shell.mainWindow, WM_TIMER, 1, 0);
     CHECK(Button(hint, IDB_HINT) == "flat");
+}
+
+TEST_CASE("the pointer over the board is the arrow")
+{
+    Game game;
+    SendMessageW(shell.boardView, WM_SETCURSOR, WPARAM(shell.boardView), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    CHECK(GetCursor() == LoadCursorW(nullptr, IDC_ARROW));
+}
+
+TEST_CASE("the main window's own timer ticks the clock twice a second")
+{
+    // Ticks come on the timer's schedule or are dropped when the loop is
+    // late, never made up: a game's fourth tick comes two seconds after the
+    // timer's start at the earliest, and four with a timer of a second. The
+    // loop may miss three ticks before the check fails.
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point started = Clock::now();
+    Game game(true);
+    ClickAt(17 * 10 + 9, 17 * 10 + 9);
+    while (shell.board->clock < 4 && Clock::now() - started < std::chrono::seconds(10)) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+        Pump();
+    }
+    const auto ran = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - started).count();
+    CHECK(shell.board->clock == 4);
+    CHECK(ran > 1990);  // the two clocks may round apart
+    CHECK(ran < 4000);
 }
 
 TEST_CASE("Exit ends the run, running the shutdown steps once")
@@ -374,6 +413,19 @@ TEST_CASE("a toolbar button answers from its first to its last column and row, a
         CHECK(differ == 0);
     }
     DeleteDC(dc);
+
+    // A separator's middle: a shadow and a white column, as tall as a button's frame.
+    auto shade = [](COLORREF c) { return c == Face ? '.' : c == Shadow ? 'S' : c == Light ? 'L' : '?'; };
+    for (int left : {26, 86, 120, 180, 214}) {
+        CAPTURE(left);
+        std::string across, down;
+        for (int x = left; x < left + 8; ++x)
+            across += shade(bar.At(x, 15));
+        for (int y = 3; y <= 30; ++y)
+            down += shade(bar.At(left + 3, y));
+        CHECK(across == "...SL...");
+        CHECK(down == "." + std::string(26, 'S') + ".");
+    }
 }
 
 namespace {
