@@ -2,6 +2,7 @@
 // and picture in step; the pixels of the squares; which pixels name a square.
 #include "BoardView.h"
 #include "Harness.h"
+#include "SampleGames.h"
 #include "SettingsDialog.h"
 #include "Toolbar.h"
 #include "resource.h"
@@ -110,11 +111,9 @@ TEST_CASE("a cross and a circle pixel by pixel, where their squares are, scrolle
 
 TEST_CASE("a won game opened from a file shows its five and greys Redo and Hint; Undo takes the five away")
 {
-    const SavedGame humanWon {{4, 4, 1, 0, 30, {0, 0, 20, 20}}, 20, 20,
-        {{0, 0, 0, 5}, {1, 0, 1, 5}, {2, 0, 2, 5}, {3, 0, 3, 5}, {4, 0, 0, 0}}};
     Game game;
     TempFolder folder;
-    WriteBytes(folder / L"konec.hra", ToStoredForm(EncodeSavedGame(humanWon)));
+    WriteBytes(folder / L"konec.hra", ToStoredForm(EncodeSavedGame(WonAcrossTheTop(20, 20))));
     Answering({Press(IDOK, folder / L"konec.hra")}, [] { Command(IDM_OPEN); });
     REQUIRE(shell.board->state == Won);
     CHECK(MenuText() == "New Undo");

@@ -200,14 +200,9 @@ TEST_CASE("Save writes its target and no other file, whatever the folder holds")
     Game game;
     TempFolder folder;
     ClickAt(17 * 10 + 9, 17 * 10 + 9);
-    // Names a temporary file once had (~q<process id mod 10000>.tmp; Wine's
-    // ids are small), and the first ones tried now: all of them files of the
+    // The first temporary names a save tries, all of them files of the
     // player's, each with bytes of its own.
     std::vector<std::wstring> others;
-    for (DWORD n = 0; n < 1000; ++n)
-        others.push_back(L"~q" + std::to_wstring(n) + L".tmp");
-    if (GetCurrentProcessId() % 10000 >= 1000)
-        others.push_back(L"~q" + std::to_wstring(GetCurrentProcessId() % 10000) + L".tmp");
     for (uint32_t attempt = 0; attempt < 3; ++attempt)
         others.push_back(TemporaryName(GetCurrentProcessId(), attempt));
     auto bytesOf = [](const std::wstring& name) {

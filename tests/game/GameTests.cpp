@@ -17,10 +17,6 @@ std::string CommandLetters(const CGame& g)
     return {s.newGame ? 'N' : '-', s.undo ? 'U' : '-', s.redo ? 'R' : '-', s.hint ? 'H' : '-'};
 }
 
-// A game the human won on turn 4 with a row at the top, the computer's
-// circles a row lower: the last turn holds no reply.
-const SavedGame HumanWon {{4, 4, 1, 0, 30, {0, 0, 12, 7}}, 12, 7,
-    {{0, 0, 0, 5}, {1, 0, 1, 5}, {2, 0, 2, 5}, {3, 0, 3, 5}, {4, 0, 0, 0}}};
 // A game the computer won with a column on the right, the crosses scattered.
 const SavedGame ComputerWon {{4, 4, 1, 1, 30, {0, 0, 12, 7}}, 12, 7,
     {{0, 0, 11, 0}, {2, 3, 11, 1}, {4, 6, 11, 2}, {6, 0, 11, 3}, {8, 3, 11, 4}}};
@@ -125,7 +121,7 @@ TEST_CASE("a game ends in a five for either side or on a full board; undo reopen
         bool five;
         uint32_t lastStones;
     } games[] = {
-        {HumanWon, Won, true, 1},
+        {WonAcrossTheTop(12, 7), Won, true, 1},
         {ComputerWon, Won, true, 2},
         {FilledWithoutFive(11, 5), BoardFull, false, 1},  // odd: the last turn is the cross alone
         {FilledWithoutFive(10, 6), BoardFull, false, 2},

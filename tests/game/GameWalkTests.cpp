@@ -3,6 +3,7 @@
 // saves it takes back whole. The clock runs only in play.
 #include "Game.h"
 #include "RecordReplay.h"
+#include "SampleGames.h"
 #include "engine/Recount.h"
 
 #include <doctest/doctest.h>
@@ -84,8 +85,9 @@ TEST_CASE("after any moves, hints, undos, redos and new games the record, engine
 TEST_CASE("the picture: older turns grey, the newest white, the five yellow but for the newest move")
 {
     CGame g(12, 7);
-    g.Adopt({{3, 4, 1, 0, 30, {0, 0, 12, 7}}, 12, 7,
-        {{0, 0, 0, 5}, {1, 0, 1, 5}, {2, 0, 2, 5}, {3, 0, 3, 5}, {4, 0, 0, 0}}});
+    SavedGame beforeTheEnd = WonAcrossTheTop(12, 7);
+    beforeTheEnd.currentTurn = 3;
+    g.Adopt(beforeTheEnd);
     Canvas seen;
     Draw(seen, g.Picture());
     CHECK(seen.at({1, 5}) == Shown {Computer, Normal});
@@ -166,13 +168,12 @@ TEST_CASE("the clock runs while the game is in play and the window active, from 
     g.Tick(true);
     g.Tick(false);
     CHECK(g.clock == 2);
-    g.Adopt({{4, 4, 1, 0, 9, {0, 0, 12, 7}}, 12, 7,
-        {{0, 0, 0, 5}, {1, 0, 1, 5}, {2, 0, 2, 5}, {3, 0, 3, 5}, {4, 0, 0, 0}}});
+    g.Adopt(WonAcrossTheTop(12, 7));
     g.Tick(true);
-    CHECK(g.clock == 9);
+    CHECK(g.clock == 30);
     g.Undo();
     g.Tick(true);
-    CHECK(g.clock == 10);
+    CHECK(g.clock == 31);
 
     // A game saved before its clock ever ticked waits for a move, even taken back.
     SavedGame untimed = g.Snapshot();

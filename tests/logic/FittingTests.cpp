@@ -2,6 +2,8 @@
 
 #include <doctest/doctest.h>
 
+#include <utility>
+
 // What Wine reports for an overlapped window with a menu and 17-pixel bars.
 const FrameMetrics wine {8, 46, 17, 17};
 
@@ -127,4 +129,22 @@ TEST_CASE("a size event fits the window, or centres the panels in a maximised wi
         CHECK(f.panels.x == c.panels.x);
         CHECK(f.panels.y == c.panels.y);
     }
+}
+
+TEST_CASE("a vertical scroll bar takes width and a horizontal one height, however they differ")
+{
+    // Bars of 15 pixels across and 19 down: 40 x 20 squares need 17 * 40 + 1 +
+    // 15 + 8 by 32 + 17 * 20 + 1 + 19 + 20 + 46 pixels.
+    const FrameMetrics bars {8, 46, 15, 19};
+    const PixelSize big {704, 458};
+    const Placement p = MaximisedPlacement(true, 100, 100, {1280, 1024}, bars);
+    CHECK(std::pair {p.size.width, p.size.height} == std::pair {big.width, big.height});
+    // A size at the edge of a square both ways, 40 columns and 19 rows: bars
+    // taken the wrong way round lose a column or gain a row.
+    const WindowFit f = FitWindow({big.width - 1, big.height - 2}, false, 100, 100, {1280, 1024}, bars);
+    CHECK(std::pair {f.fit.cols, f.fit.rows} == std::pair {40, 19});
+    DragRect drag {0, 0, big.width + 17, big.height + 17};
+    const SnapResult s = SnapDrag(EdgeBottomRight, drag, {40, 20}, 0, 0, 100, 100, bars);
+    CHECK(std::pair {s.fit.cols, s.fit.rows} == std::pair {41, 21});
+    CHECK(std::pair {drag.right, drag.bottom} == std::pair {big.width + 17, big.height + 17});
 }

@@ -82,3 +82,9 @@ SavedGame FilledWithoutFive(uint32_t w, uint32_t h)
         }
     }
 }
+
+SavedGame WonAcrossTheTop(uint32_t w, uint32_t h)
+{
+    return {{4, 4, 1, 0, 30, {0, 0, w, h}}, w, h,
+        {{0, 0, 0, 5}, {1, 0, 1, 5}, {2, 0, 2, 5}, {3, 0, 3, 5}, {4, 0, 0, 0}}};
+}

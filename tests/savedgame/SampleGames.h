@@ -8,6 +8,10 @@
 // board, until the game ends or maxTurns turns are played.
 SavedGame SelfPlayed(uint32_t w, uint32_t h, int32_t maxTurns);
 
+// The human's five across the top row, won on turn 4, the computer's circles
+// a row lower; the last turn holds no reply, the view is the whole board.
+SavedGame WonAcrossTheTop(uint32_t w, uint32_t h);
+
 // A board filled to its last square with no five anywhere: the game ends
 // BoardFull, on the human's move when the board has an odd number of squares.
 SavedGame FilledWithoutFive(uint32_t w, uint32_t h);
