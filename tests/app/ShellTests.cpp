@@ -287,9 +287,9 @@ TEST_CASE("the status panel shows moves, the square under the pointer and the cl
     Game game;
     ChangeBoardSize(shell.mainWindow, 30, 25);  // 30 columns shown, 20 of the rows: scrolled down only
     SendMessageW(shell.boardView, WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 3), 0);
-    Pointer(shell.boardView, WM_MOUSEMOVE, 17 * 2 + 3, 17 * 4 + 3);
+    Pointer(shell.boardView, WM_MOUSEMOVE, 0, 0);  // the outer lines are the board's too
     SendMessageW(shell.mainWindow, WM_TIMER, 1, 0);
-    CHECK(StatusMismatch(L"0/0", L"[3,8]", L"00:00:00") == "");
+    CHECK(StatusMismatch(L"0/0", L"[1,4]", L"00:00:00") == "");
     Pointer(shell.boardView, WM_MOUSEMOVE, 17 * 30, 17 * 19 + 3);  // the closing line is the last square's
     CHECK(StatusMismatch(L"0/0", L"[30,23]", L"00:00:00") == "");
     ClickAt(17 * 10 + 9, 17 * 10 + 9);
