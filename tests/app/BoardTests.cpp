@@ -2,7 +2,6 @@
 // and picture in step; the pixels of the squares; which pixels name a square.
 #include "BoardView.h"
 #include "Harness.h"
-#include "SampleGames.h"
 #include "SettingsDialog.h"
 #include "Toolbar.h"
 #include "resource.h"
@@ -107,21 +106,6 @@ TEST_CASE("a cross and a circle pixel by pixel, where their squares are, scrolle
         CHECK(SquareArt(p, 10 - dx, 10 - dy) == NewestCross);
         CHECK(SquareArt(p, int(t.replyX) - dx, int(t.replyY) - dy) == NewestCircle);
     }
-}
-
-TEST_CASE("a won game opened from a file shows its five and greys Redo and Hint; Undo takes the five away")
-{
-    Game game;
-    TempFolder folder;
-    WriteBytes(folder / L"konec.hra", ToStoredForm(EncodeSavedGame(WonAcrossTheTop(20, 20))));
-    Answering({Press(IDOK, folder / L"konec.hra")}, [] { Command(IDM_OPEN); });
-    REQUIRE(shell.board->state == Won);
-    CHECK(MenuText() == "New Undo");
-    CHECK(FiveMismatch() == "");
-
-    Command(IDM_UNDO);
-    CHECK(MenuText() == "New Undo Redo Hint");
-    CHECK(std::ranges::count(Snapshot(shell.boardView).pixels, Yellow) == 0);
 }
 
 TEST_CASE("after any clicks, hints, undos, redos and new games the menu, toolbar and picture follow the game")
