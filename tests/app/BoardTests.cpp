@@ -92,25 +92,29 @@ const std::string NewestCircle = "dddddddddddddddddd dwwwwllOOOOOOlllld dwwwwOOO
 TEST_CASE("a cross and a circle pixel by pixel, where their squares are, scrolled or not")
 {
     Game game;
-    ChangeBoardSize(shell.mainWindow, 60, 40);
+    // 40 columns and 20 rows shown, scrolled down so far that the row's
+    // number passes the columns shown.
+    ChangeBoardSize(shell.mainWindow, 50, 60);
+    SendMessageW(shell.boardView, WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 35), 0);
     ClickAt(17 * 10 + 9, 17 * 10 + 9);
     const TurnRecord t = shell.board->record[0];
+    REQUIRE(std::pair {t.humanX, t.humanY} == std::pair {10u, 45u});
     for (auto [dx, dy] : {std::pair {0, 0}, {3, 0}, {3, 2}}) {
         CAPTURE(dx * 10 + dy);
         SendMessageW(shell.boardView, WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, dx), 0);
-        SendMessageW(shell.boardView, WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, dy), 0);
+        SendMessageW(shell.boardView, WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 35 + dy), 0);
         UpdateWindow(shell.boardView);
         REQUIRE(std::pair {shell.board->View().scrollX, shell.board->View().scrollY}
-            == std::pair {uint32_t(dx), uint32_t(dy)});
+            == std::pair {uint32_t(dx), uint32_t(35 + dy)});
         const Picture p = Snapshot(shell.boardView);
         CHECK(SquareArt(p, 10 - dx, 10 - dy) == NewestCross);
-        CHECK(SquareArt(p, int(t.replyX) - dx, int(t.replyY) - dy) == NewestCircle);
+        CHECK(SquareArt(p, int(t.replyX) - dx, int(t.replyY) - 35 - dy) == NewestCircle);
     }
 }
 
 TEST_CASE("after any clicks, hints, undos, redos and new games the menu, toolbar and picture follow the game")
 {
-    for (auto [width, height, scrollY, seed] : {std::tuple {11u, 5u, 0, 2u}, {30u, 25u, 4, 3u}}) {
+    for (auto [width, height, scrollY, seed] : {std::tuple {11u, 5u, 0, 2u}, {12u, 40u, 9, 3u}}) {
         CAPTURE(seed);
         Game game;
         ChangeBoardSize(shell.mainWindow, width, height);
