@@ -79,14 +79,12 @@ TEST_CASE("an opened game is the saved one: its state, its menu, its view, and i
             == L"Quinterra [" + std::to_wstring(c.game.width) + L"x" + std::to_wstring(c.game.height)
                 + L"] hra.hra");
         const Picture view = Snapshot(shell.boardView);
-        SCROLLINFO across {sizeof across, SIF_ALL, 0, 0, 0, 0, 0}, down = across;
-        GetScrollInfo(shell.boardView, SB_HORZ, &across);
-        GetScrollInfo(shell.boardView, SB_VERT, &down);
+        const ViewPlace& v = c.game.view;
         CHECK(std::tuple {view.width, view.height}
-            == std::tuple {int(17 * c.game.view.visibleCols + 1), int(17 * c.game.view.visibleRows + 1)});
-        CHECK(std::tuple {across.nMax, across.nPage, across.nPos, down.nMax, down.nPage, down.nPos}
-            == std::tuple {int(c.game.width) - 1, c.game.view.visibleCols, int(c.game.view.scrollX),
-                int(c.game.height) - 1, c.game.view.visibleRows, int(c.game.view.scrollY)});
+            == std::tuple {int(17 * v.visibleCols + 1), int(17 * v.visibleRows + 1)});
+        CHECK(BoardScrollBars()
+            == ScrollBars {int(c.game.width) - 1, int(v.visibleCols), int(v.scrollX), int(c.game.height) - 1,
+                int(v.visibleRows), int(v.scrollY)});
         uint32_t stones = 0;
         for (int32_t i = 0; i <= c.game.currentTurn; ++i)
             stones += 1 + (i < c.game.lastTurn || c.game.lastHasReply);

@@ -231,3 +231,19 @@ SavedGame BoardGame()
     g.record.assign(b.record.get(), b.record.get() + (b.lastTurn + 1));
     return g;
 }
+
+std::string RepaintDifference()
+{
+    const Picture seen = Snapshot(shell.boardView);
+    InvalidateRect(shell.boardView, nullptr, FALSE);
+    UpdateWindow(shell.boardView);
+    return FirstDifference(seen, Snapshot(shell.boardView));
+}
+
+ScrollBars BoardScrollBars()
+{
+    SCROLLINFO across {sizeof across, SIF_ALL, 0, 0, 0, 0, 0}, down = across;
+    GetScrollInfo(shell.boardView, SB_HORZ, &across);
+    GetScrollInfo(shell.boardView, SB_VERT, &down);
+    return {across.nMax, int(across.nPage), across.nPos, down.nMax, int(down.nPage), down.nPos};
+}

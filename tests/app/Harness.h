@@ -48,6 +48,15 @@ struct Picture {
 };
 Picture Snapshot(HWND window);
 std::string FirstDifference(const Picture& a, const Picture& b);
+// "" when the board view, painted anew, looks as it does now.
+std::string RepaintDifference();
+
+// Range, page and position of the board view's bars: across, then down.
+struct ScrollBars {
+    int acrossMax, acrossPage, acrossPos, downMax, downPage, downPos;
+    bool operator==(const ScrollBars&) const = default;
+};
+ScrollBars BoardScrollBars();
 
 // A folder of the test's own, removed with its files.
 struct TempFolder {

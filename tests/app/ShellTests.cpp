@@ -179,32 +179,24 @@ TEST_CASE("restoring a maximised window brings back the view's origin of the sam
     // Scrolled one way only: the view keeps its size, and only the moved
     // origin tells it to repaint.
     SendMessageW(shell.boardView, WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 50), 0);
-    auto repainted = [] {
-        const Picture seen = Snapshot(shell.boardView);
-        InvalidateRect(shell.boardView, nullptr, FALSE);
-        UpdateWindow(shell.boardView);
-        return FirstDifference(seen, Snapshot(shell.boardView));
-    };
     // Position and page of both scroll bars.
     auto bars = [] {
-        SCROLLINFO h {sizeof h, SIF_ALL, 0, 0, 0, 0, 0}, v = h;
-        GetScrollInfo(shell.boardView, SB_HORZ, &h);
-        GetScrollInfo(shell.boardView, SB_VERT, &v);
-        return std::tuple {h.nPos, h.nPage, v.nPos, v.nPage};
+        const ScrollBars b = BoardScrollBars();
+        return std::tuple {b.acrossPos, b.acrossPage, b.downPos, b.downPage};
     };
     const auto restored = bars();
     ShowWindow(shell.mainWindow, SW_MAXIMIZE);
     Pump();
     CHECK(std::pair {shell.board->View().scrollX, shell.board->View().scrollY} == std::pair {0u, 0u});
-    CHECK(bars() == std::tuple {0, 40u, 0, 20u});
-    CHECK(repainted() == "");
+    CHECK(bars() == std::tuple {0, 40, 0, 20});
+    CHECK(RepaintDifference() == "");
     SUBCASE("the same board")
     {
         ShowWindow(shell.mainWindow, SW_RESTORE);
         Pump();
         CHECK(std::pair {shell.board->View().scrollX, shell.board->View().scrollY} == std::pair {50u, 0u});
         CHECK(bars() == restored);
-        CHECK(repainted() == "");
+        CHECK(RepaintDifference() == "");
         // Only that restore: a later fit keeps the view where it is.
         SendMessageW(shell.boardView, WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 5), 0);
         SendMessageW(shell.mainWindow, WM_SIZE, SIZE_RESTORED, 0);
