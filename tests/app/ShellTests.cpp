@@ -85,7 +85,7 @@ std::string Button(int x, uint16_t picture)
 
 }  // namespace
 
-TEST_CASE("New asks first: No keeps the game, Yes clears it and forgets the file")
+TEST_CASE("New asks first: No keeps the game, Yes clears it and forgets the file, which Save As no longer proposes")
 {
     Game game;
     ClickAt(17 * 10 + 9, 17 * 10 + 9);
@@ -101,6 +101,15 @@ TEST_CASE("New asks first: No keeps the game, Yes clears it and forgets the file
     CHECK(shell.nameOffset == 0);
     CHECK(Title() == L"Quinterra [20x20]");
     CHECK(ToolbarText() == "Hint");  // nothing to start anew: no move, no file
+    std::wstring proposed = L"?";
+    const Step readName = [&proposed](HWND dialog) {
+        wchar_t name[MAX_PATH] = {};
+        GetDlgItemTextW(dialog, 0x47C, name, MAX_PATH);  // cmb13
+        proposed = name;
+        PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+    };
+    Answering({readName}, [] { Command(IDM_SAVEAS); });
+    CHECK(proposed == L"");
 }
 
 TEST_CASE("the settings set the board's size within limits; a started game is given up only after Yes")
