@@ -247,3 +247,16 @@ ScrollBars BoardScrollBars()
     GetScrollInfo(shell.boardView, SB_VERT, &down);
     return {across.nMax, int(across.nPage), across.nPos, down.nMax, int(down.nPage), down.nPos};
 }
+
+std::wstring NameSaveAsOffers()
+{
+    std::wstring offered = L"?";
+    const Step readName = [&offered](HWND dialog) {
+        wchar_t name[MAX_PATH] = {};
+        GetDlgItemTextW(dialog, 0x47C, name, MAX_PATH);  // cmb13
+        offered = name;
+        PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+    };
+    Answering({readName}, [] { Command(IDM_SAVEAS); });
+    return offered;
+}

@@ -58,6 +58,9 @@ struct ScrollBars {
 };
 ScrollBars BoardScrollBars();
 
+// The file name Save As offers, its dialog then cancelled.
+std::wstring NameSaveAsOffers();
+
 // A folder of the test's own, removed with its files.
 struct TempFolder {
     TempFolder();

@@ -101,15 +101,7 @@ TEST_CASE("New asks first: No keeps the game, Yes clears it and forgets the file
     CHECK(shell.nameOffset == 0);
     CHECK(Title() == L"Quinterra [20x20]");
     CHECK(ToolbarText() == "Hint");  // nothing to start anew: no move, no file
-    std::wstring proposed = L"?";
-    const Step readName = [&proposed](HWND dialog) {
-        wchar_t name[MAX_PATH] = {};
-        GetDlgItemTextW(dialog, 0x47C, name, MAX_PATH);  // cmb13
-        proposed = name;
-        PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
-    };
-    Answering({readName}, [] { Command(IDM_SAVEAS); });
-    CHECK(proposed == L"");
+    CHECK(NameSaveAsOffers() == L"");
 }
 
 TEST_CASE("the settings set the board's size within limits; a started game is given up only after Yes")
@@ -140,6 +132,7 @@ TEST_CASE("the settings set the board's size within limits; a started game is gi
     CHECK(shell.board.get() == board);
 
     ClickAt(17 * 10 + 9, 17 * 10 + 9);
+    wcscpy(shell.filePath, L"C:\\x.hra");
     shell.nameOffset = 3;
     CHECK(settings(L"30", L"15", {Press(IDNO)}).at(1)
         == L"Změnit velikost?|Opravdu si přejete změnit velikost hrací plochy\ra tím zrušit stávající hru?");
@@ -147,6 +140,7 @@ TEST_CASE("the settings set the board's size within limits; a started game is gi
     settings(L"30", L"15", {Press(IDYES)});
     CHECK(
         std::tuple {shell.board->width, shell.board->lastTurn, shell.nameOffset} == std::tuple {30u, -1, 0});
+    CHECK(NameSaveAsOffers() == L"");
 
     board = shell.board.get();  // no memory for the new board: told, and the game goes on
     CHECK(Answering({Press(IDOK)}, [] { ChangeBoardSize(shell.mainWindow, 60000, 60000); })
