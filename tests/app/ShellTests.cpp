@@ -237,6 +237,9 @@ TEST_CASE("a maximised window kept larger than asked (a window manager's) shows 
         return std::pair {r.right - r.left, r.bottom - r.top};
     };
     CHECK(outer() == std::pair {17 * 40 + 26L, 17 * 20 + 116L});  // asked for and given
+    RECT placed {};
+    GetWindowRect(shell.mainWindow, &placed);
+    CHECK(std::pair {placed.left, placed.top} == std::pair {287L, 284L});  // centred on the desktop
     CHECK(panels() == std::vector {0, 0, 698, 32, 0, 32, 698, 358, 0, 390, 698, 20});
     // The whole 1280 x 1024 desktop, as a window manager maximises.
     SetWindowPos(shell.mainWindow, nullptr, -4, -4, 1288, 1032, SWP_NOZORDER | SWP_NOACTIVATE);
