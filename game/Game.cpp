@@ -18,12 +18,6 @@ CGame::CGame(uint32_t w, uint32_t h)
     Reset();
 }
 
-CGame::~CGame()
-{
-    record.reset();
-    Free();
-}
-
 void CGame::Reset()
 {
     clock = 0;

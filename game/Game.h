@@ -38,7 +38,6 @@ public:
     // An empty game on a board of w x h squares, all of it in view. Raises
     // CEngine::ExMalloc.
     CGame(uint32_t w, uint32_t h);
-    ~CGame();
 
     // Empties the board and the record for the current width and height; the
     // game is tied to no file. Raises CEngine::ExMalloc.
