@@ -141,6 +141,7 @@ TEST_CASE("the settings set the board's size within limits; a started game is gi
     CHECK(
         std::tuple {shell.board->width, shell.board->lastTurn, shell.nameOffset} == std::tuple {30u, -1, 0});
     CHECK(NameSaveAsOffers() == L"");
+    CHECK(ToolbarText() == "Hint");  // the toolbar follows the new, untouched game
 
     board = shell.board.get();  // no memory for the new board: told, and the game goes on
     CHECK(Answering({Press(IDOK)}, [] { ChangeBoardSize(shell.mainWindow, 60000, 60000); })
