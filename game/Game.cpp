@@ -85,7 +85,7 @@ GameChange CGame::Saved()
 {
     const CommandStates before = Commands();
     named = true;
-    return {{}, Commands() != before};
+    return Reported(before, {});
 }
 
 CommandStates CGame::Commands() const

@@ -90,7 +90,13 @@ public:
     std::unique_ptr<TurnRecord[]> record;  // room for a full board's turns
 
 private:
+    // The turn at square (or, without one, the engine's choice) when the
+    // game is in play and the square free.
     GameChange PlayTurn(Cell* square);
+    // The human's move on a free square and the computer's reply.
+    SquareDraws PlaceTurn(Cell& square);
+    // What an operation changed, the commands before it being as given.
+    GameChange Reported(const CommandStates& before, SquareDraws draws) const;
     // The stones that turn i holds, each with its player's mark.
     void AddTurn(SquareDraws& draws, int32_t i, SquareStyle style) const;
     // The squares of turn i's stones, empty and grey.

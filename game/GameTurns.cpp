@@ -5,6 +5,8 @@
 
 #include "Outcome.h"
 
+#include <utility>
+
 GameChange CGame::PlayAt(uint32_t column, uint32_t row)
 {
     return PlayTurn(CellAt(column, row));
@@ -18,35 +20,34 @@ GameChange CGame::Hint()
 GameChange CGame::PlayTurn(Cell* square)
 {
     const CommandStates before = Commands();
-    GameChange change;
     if (state == NotStarted)
         state = InPlay;
-    if (state != InPlay) {
-        change.commandsChanged = Commands() != before;
-        return change;
-    }
-    if (!square)
+    if (state == InPlay && !square)
         square = ChooseMove(Human);
-    if (!square || square->owner != Nobody) {
-        change.commandsChanged = Commands() != before;
-        return change;
-    }
-    SquareDraws& draws = change.squares;
+    SquareDraws draws;
+    if (state == InPlay && square && square->owner == Nobody)
+        draws = PlaceTurn(*square);
+    return Reported(before, std::move(draws));
+}
+
+SquareDraws CGame::PlaceTurn(Cell& square)
+{
+    SquareDraws draws;
     if (currentTurn >= 0)
         AddTurn(draws, currentTurn, Normal);
 
-    Place(Human, square);
+    Place(Human, &square);
     CheckOutcome();
     AddWinningFive(draws);
 
     lastTurn = ++currentTurn;
     TurnRecord& turn = record[currentTurn];
-    turn.humanX = square->x;
-    turn.humanY = square->y;
+    turn.humanX = square.x;
+    turn.humanY = square.y;
     turn.replyX = turn.replyY = 0;  // no reply yet: nothing stale goes into a file
     lastHasReply = 0;
     lastHasHuman = 1;
-    draws.push_back({square->x, square->y, Human, LastMove});
+    draws.push_back({square.x, square.y, Human, LastMove});
 
     // While the game goes on a square is free: a full board ends it.
     if (Cell* reply = state == InPlay ? ChooseMove(Computer) : nullptr) {
@@ -58,37 +59,31 @@ GameChange CGame::PlayTurn(Cell* square)
         lastHasReply = 1;
         draws.push_back({reply->x, reply->y, Computer, LastMove});
     }
-    change.commandsChanged = Commands() != before;
-    return change;
+    return draws;
 }
 
 GameChange CGame::NewGame()
 {
     const CommandStates before = Commands();
-    GameChange change;
+    SquareDraws draws;
     for (int32_t i = 0; i <= currentTurn; ++i)
-        AddErasedTurn(change.squares, i);
+        AddErasedTurn(draws, i);
     Reset();
-    change.commandsChanged = Commands() != before;
-    return change;
+    return Reported(before, std::move(draws));
 }
 
 GameChange CGame::Undo()
 {
-    GameChange change;
     if (currentTurn < 0)
-        return change;
+        return {};
     const CommandStates before = Commands();
-    SquareDraws& draws = change.squares;
+    SquareDraws draws;
     const TurnRecord& turn = record[currentTurn];
-    if (HoldsHuman(currentTurn)) {
+    if (HoldsHuman(currentTurn))
         Remove(CellAt(turn.humanX, turn.humanY));
-        draws.push_back({turn.humanX, turn.humanY, Nobody, Normal});
-    }
-    if (HoldsReply(currentTurn)) {
+    if (HoldsReply(currentTurn))
         Remove(CellAt(turn.replyX, turn.replyY));
-        draws.push_back({turn.replyX, turn.replyY, Nobody, Normal});
-    }
+    AddErasedTurn(draws, currentTurn);
     if (winningFive)
         for (const Cell* c : winningFive->cells)
             draws.push_back({c->x, c->y, c->owner, Normal});
@@ -98,32 +93,30 @@ GameChange CGame::Undo()
     --currentTurn;
     if (currentTurn >= 0)
         AddTurn(draws, currentTurn, LastMove);
-    change.commandsChanged = Commands() != before;
-    return change;
+    return Reported(before, std::move(draws));
 }
 
 GameChange CGame::Redo()
 {
-    GameChange change;
     if (currentTurn >= lastTurn)
-        return change;
+        return {};
     const CommandStates before = Commands();
     ++currentTurn;
-    SquareDraws& draws = change.squares;
     const TurnRecord& turn = record[currentTurn];
-    if (HoldsHuman(currentTurn)) {
+    if (HoldsHuman(currentTurn))
         Place(Human, CellAt(turn.humanX, turn.humanY));
-        draws.push_back({turn.humanX, turn.humanY, Human, LastMove});
-    }
-    if (HoldsReply(currentTurn)) {
+    if (HoldsReply(currentTurn))
         Place(Computer, CellAt(turn.replyX, turn.replyY));
-        draws.push_back({turn.replyX, turn.replyY, Computer, LastMove});
-    }
+    CheckOutcome();
+    SquareDraws draws;
     if (currentTurn > 0)
         AddTurn(draws, currentTurn - 1, Normal);
-    CheckOutcome();
     AddWinningFive(draws);
     AddTurn(draws, currentTurn, LastMove);
-    change.commandsChanged = Commands() != before;
-    return change;
+    return Reported(before, std::move(draws));
+}
+
+GameChange CGame::Reported(const CommandStates& before, SquareDraws draws) const
+{
+    return {std::move(draws), Commands() != before};
 }
