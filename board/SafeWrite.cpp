@@ -21,24 +21,6 @@ std::wstring NameOf(const std::wstring& path)
     return path.substr(FolderOf(path).size());
 }
 
-// A short name keeps a target that fits the usual limit of a path savable;
-// when even the short name would pass the limit, the long form of the path is
-// used.
-std::wstring WithinPathLimit(const std::wstring& path)
-{
-    if (path.size() < MAX_PATH)
-        return path;
-    DWORD room = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
-    std::wstring full(room, L'\0');
-    DWORD length = room ? GetFullPathNameW(path.c_str(), room, full.data(), nullptr) : 0;
-    if (length == 0 || length >= room)
-        return path;
-    full.resize(length);
-    if (full.rfind(L"\\\\", 0) == 0)
-        return L"\\\\?\\UNC\\" + full.substr(2);
-    return L"\\\\?\\" + full;
-}
-
 // Opens a new temporary file beside the target. CREATE_NEW fails on a name
 // that exists, so a file of the player's is never opened, let alone
 // overwritten; a taken name only makes us try the next one. Any other failure
@@ -98,6 +80,24 @@ bool WriteInPlace(const std::wstring& target, const std::vector<uint8_t>& bytes)
 }
 
 }  // namespace
+
+// A short name keeps a target that fits the usual limit of a path savable;
+// when even the short name would pass the limit, the long form of the path is
+// used.
+std::wstring WithinPathLimit(const std::wstring& path)
+{
+    if (path.size() < MAX_PATH)
+        return path;
+    DWORD room = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+    std::wstring full(room, L'\0');
+    DWORD length = room ? GetFullPathNameW(path.c_str(), room, full.data(), nullptr) : 0;
+    if (length == 0 || length >= room)
+        return path;
+    full.resize(length);
+    if (full.rfind(L"\\\\", 0) == 0)
+        return L"\\\\?\\UNC\\" + full.substr(2);
+    return L"\\\\?\\" + full;
+}
 
 std::wstring TemporaryName(uint32_t processId, uint32_t attempt)
 {

@@ -14,6 +14,10 @@
 // in place. A read-only target is left alone. True when the bytes are there.
 bool WriteFileSafely(const std::wstring& target, const std::vector<uint8_t>& bytes);
 
+// The path itself while it fits the usual limit of a path, else its long
+// form (\\?\ before a local path, \\?\UNC\ before a network one).
+std::wstring WithinPathLimit(const std::wstring& path);
+
 // The name tried at the given attempt of a process: the same sequence for
 // the same process, so that tests can occupy the first ones.
 std::wstring TemporaryName(uint32_t processId, uint32_t attempt);

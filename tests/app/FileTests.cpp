@@ -246,3 +246,11 @@ TEST_CASE("in a folder that takes no new files, a game file is saved in place an
     CHECK(seen.at(1) == L"Chyba|Hru se nepodařilo uložit do souboru\r" + fresh + L".");
     CHECK(std::distance(std::filesystem::directory_iterator(std::filesystem::path(folder)), {}) == 1);
 }
+
+TEST_CASE("a path past the usual limit is written in its long form, a network path in the network's")
+{
+    const std::wstring name(250, L'n');
+    CHECK(WithinPathLimit(L"\\\\server\\share\\" + name) == L"\\\\?\\UNC\\server\\share\\" + name);
+    CHECK(WithinPathLimit(L"C:\\" + name + L"\\" + name) == L"\\\\?\\C:\\" + name + L"\\" + name);
+    CHECK(WithinPathLimit(L"C:\\" + name) == L"C:\\" + name);
+}
