@@ -21,11 +21,15 @@ std::wstring BesideTest(const wchar_t* name)
 
 TEST_CASE("A missing help file gets a Czech box in either form; the browser opens quinterra.html beside us")
 {
+    // A folder of the help's name is no help file either.
     for (const auto& [form, file] :
         {std::pair {HelpForm::Viewer, L"quinterra.hlp"}, {HelpForm::Browser, L"quinterra.html"}}) {
+        const std::wstring folder = BesideTest(file);
+        CreateDirectoryW(folder.c_str(), nullptr);
         const auto said = Answering({Press(IDOK)}, [form] { ShowHelp(nullptr, form); });
+        RemoveDirectoryW(folder.c_str());
         REQUIRE(said.size() == 1);
-        CHECK(said[0].find(L"Nápověda|Soubor nápovědy nebyl nalezen:\r" + BesideTest(file)) == 0);
+        CHECK(said[0].find(L"Nápověda|Soubor nápovědy nebyl nalezen:\r" + folder) == 0);
     }
     const std::wstring page = BesideTest(L"quinterra.html"), opened = BesideTest(L"opened.txt");
     std::ofstream(page.c_str()) << "<!DOCTYPE html>\n";
