@@ -232,12 +232,13 @@ SavedGame BoardGame()
     return g;
 }
 
-std::string RepaintDifference()
+std::string RepaintDifference(HWND window)
 {
-    const Picture seen = Snapshot(shell.boardView);
-    InvalidateRect(shell.boardView, nullptr, FALSE);
-    UpdateWindow(shell.boardView);
-    return FirstDifference(seen, Snapshot(shell.boardView));
+    window = window ? window : shell.boardView;
+    const Picture seen = Snapshot(window);
+    InvalidateRect(window, nullptr, FALSE);
+    UpdateWindow(window);
+    return FirstDifference(seen, Snapshot(window));
 }
 
 ScrollBars BoardScrollBars()

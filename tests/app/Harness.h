@@ -48,8 +48,8 @@ struct Picture {
 };
 Picture Snapshot(HWND window);
 std::string FirstDifference(const Picture& a, const Picture& b);
-// "" when the board view, painted anew, looks as it does now.
-std::string RepaintDifference();
+// "" when the window (the board view unless named), painted anew, looks as it does now.
+std::string RepaintDifference(HWND window = nullptr);
 
 // Range, page and position of the board view's bars: across, then down.
 struct ScrollBars {

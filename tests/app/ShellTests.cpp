@@ -9,6 +9,7 @@
 #include <doctest/doctest.h>
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 
 namespace {
@@ -25,34 +26,52 @@ void Pointer(HWND window, UINT message, int x, int y)
     Pump();
 }
 
-// "" when the status panel shows the three texts at their places on its
-// etched strip, as the platform draws them in the panel's font.
+// Where text, in the panel's font on its face, first shows in the strip;
+// all -1 when it does not.
+RECT TextPlace(const Picture& strip, const std::wstring& text)
+{
+    HWND scratch = CreateWindowW(L"Static", L"", WS_POPUP | WS_VISIBLE, 0, 0, strip.width, strip.height,
+        nullptr, nullptr, nullptr, nullptr);
+    HDC dc = GetDC(scratch);
+    SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
+    SetBkColor(dc, Face);
+    SIZE size {};
+    GetTextExtentPoint32W(dc, text.c_str(), int(text.size()), &size);
+    TextOutW(dc, 0, 0, text.c_str(), int(text.size()));
+    ReleaseDC(scratch, dc);
+    const Picture ink = Snapshot(scratch);
+    DestroyWindow(scratch);
+    for (int y = 0; y + size.cy <= strip.height; ++y)
+        for (int x = 0; x + size.cx <= strip.width; ++x) {
+            bool same = true;
+            for (int i = 0; same && i < size.cx * size.cy; ++i)
+                same = strip.At(x + i % size.cx, y + i / size.cx) == ink.At(i % size.cx, i / size.cx);
+            if (same)
+                return {x, y, x + size.cx, y + size.cy};
+        }
+    return {-1, -1, -1, -1};
+}
+
+// "" when the status strip shows, under its etched top and on one line, the
+// counter at its left edge, the coordinates (or nothing) in its middle and
+// the clock at its right edge, with no piece of an older text.
 std::string StatusMismatch(
     const std::wstring& counter, const std::wstring& coordinates, const std::wstring& clock)
 {
-    const Picture seen = Snapshot(shell.status);
-    HWND scratch = CreateWindowW(L"Static", L"", WS_POPUP | WS_VISIBLE, 0, 0, seen.width, seen.height,
-        nullptr, nullptr, nullptr, nullptr);
-    HDC dc = GetDC(scratch);
-    RECT all {0, 0, seen.width, seen.height};
-    FillRect(dc, &all, HBRUSH(GetStockObject(LTGRAY_BRUSH)));
-    for (int x = 0; x < seen.width; ++x) {
-        SetPixel(dc, x, 2, Shadow);
-        SetPixel(dc, x, 3, Light);
-    }
-    SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
-    SetBkColor(dc, Face);
-    for (int place : {0, 1, 2}) {
-        const std::wstring& text = place == 0 ? counter : place == 1 ? coordinates : clock;
-        SIZE size {};
-        GetTextExtentPoint32W(dc, text.c_str(), int(text.size()), &size);
-        const int x = place == 0 ? 0 : place == 1 ? (seen.width - size.cx + 1) / 2 : seen.width - size.cx;
-        TextOutW(dc, x, (seen.height - size.cy - 3) / 2 + 4, text.c_str(), int(text.size()));
-    }
-    ReleaseDC(scratch, dc);
-    const Picture expected = Snapshot(scratch);
-    DestroyWindow(scratch);
-    return FirstDifference(seen, expected);
+    const Picture strip = Snapshot(shell.status);
+    const int w = strip.width;
+    const RECT left = TextPlace(strip, counter), right = TextPlace(strip, clock),
+               middle = TextPlace(strip, coordinates);
+    int inkInMiddle = 0;
+    for (int i = 0; i < w / 2 * (strip.height - 4); ++i)
+        inkInMiddle += strip.At(w / 4 + i % (w / 2), 4 + i / (w / 2)) != Face;
+    const bool placed = left.left == 0 && left.top >= 4 && left.bottom <= strip.height && right.right == w
+        && right.top == left.top
+        && (coordinates.empty() ? inkInMiddle == 0
+                                : middle.top == left.top && std::abs(middle.left + middle.right - w) <= 1);
+    if (strip.At(w / 2, 2) != Shadow || strip.At(w / 2, 3) != Light)
+        return "no etched line";
+    return placed ? RepaintDifference(shell.status) : "texts misplaced";
 }
 
 // The frame of the toolbar button at x: "flat", "raised" or "sunken"; and
@@ -180,9 +199,10 @@ TEST_CASE("restoring a maximised window brings back the view's origin of the sam
     Game game;
     ChangeBoardSize(shell.mainWindow, 100, 100);
     ClickAt(17 * 10 + 9, 17 * 3 + 9);
-    // Scrolled one way only: the view keeps its size, and only the moved
-    // origin tells it to repaint.
+    // Scrolled unequally both ways: the view keeps its size, and only the
+    // moved origin tells it to repaint.
     SendMessageW(shell.boardView, WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 50), 0);
+    SendMessageW(shell.boardView, WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 7), 0);
     // Position and page of both scroll bars.
     auto bars = [] {
         const ScrollBars b = BoardScrollBars();
@@ -198,7 +218,7 @@ TEST_CASE("restoring a maximised window brings back the view's origin of the sam
     {
         ShowWindow(shell.mainWindow, SW_RESTORE);
         Pump();
-        CHECK(std::pair {shell.board->View().scrollX, shell.board->View().scrollY} == std::pair {50u, 0u});
+        CHECK(std::pair {shell.board->View().scrollX, shell.board->View().scrollY} == std::pair {50u, 7u});
         CHECK(bars() == restored);
         CHECK(RepaintDifference() == "");
         // Only that restore: a later fit keeps the view where it is.
@@ -252,6 +272,18 @@ TEST_CASE("a maximised window kept larger than asked (a window manager's) shows 
     const Picture margin = Snapshot(shell.mainWindow);
     CHECK(std::tuple {margin.At(0, 0), margin.At(200, 154), margin.At(1279, 985)}
         == std::tuple {Face, Face, Face});  // no placeholder cross around the panels
+    // While a drag is under way the margins show the placeholder: a black
+    // frame and both its diagonals.
+    shell.sizing = true;
+    RedrawWindow(shell.mainWindow, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    const Picture held = Snapshot(shell.mainWindow);
+    shell.sizing = false;
+    auto blackNear = [&held](int x, int y) {
+        return std::ranges::any_of(std::array {-1, 0, 1}, [&](int dy) { return held.At(x, y + dy) == 0; });
+    };
+    const int across = 100 * held.height / held.width;
+    CHECK(std::tuple {blackNear(0, 600), blackNear(100, across), blackNear(100, held.height - 1 - across)}
+        == std::tuple {true, true, true});
     SUBCASE("a new board while maximised, then the restore")
     {
         ChangeBoardSize(shell.mainWindow, 30, 10);  // a new size keeps the window, centred again
@@ -284,17 +316,20 @@ TEST_CASE("a maximised window kept larger than asked (a window manager's) shows 
 TEST_CASE("the status panel shows moves, the square under the pointer and the clock, running in play")
 {
     Game game;
-    ChangeBoardSize(shell.mainWindow, 30, 25);  // 30 columns shown, 20 of the rows: scrolled down only
+    // Scrolled unequally both ways, to the board's last column: its number
+    // is wider than the field's sample text.
+    ChangeBoardSize(shell.mainWindow, 100, 25);
     SendMessageW(shell.boardView, WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 3), 0);
+    SendMessageW(shell.boardView, WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 60), 0);
     Pointer(shell.boardView, WM_MOUSEMOVE, 0, 0);  // the outer lines are the board's too
     SendMessageW(shell.mainWindow, WM_TIMER, 1, 0);
-    CHECK(StatusMismatch(L"0/0", L"[1,4]", L"00:00:00") == "");
-    Pointer(shell.boardView, WM_MOUSEMOVE, 17 * 30, 17 * 19 + 3);  // the closing line is the last square's
-    CHECK(StatusMismatch(L"0/0", L"[30,23]", L"00:00:00") == "");
+    CHECK(StatusMismatch(L"0/0", L"[61,4]", L"00:00:00") == "");
+    Pointer(shell.boardView, WM_MOUSEMOVE, 17 * 40, 17 * 19 + 3);  // the closing line is the last square's
+    CHECK(StatusMismatch(L"0/0", L"[100,23]", L"00:00:00") == "");
     ClickAt(17 * 10 + 9, 17 * 10 + 9);
     for (int i = 0; i < 3; ++i)
         SendMessageW(shell.mainWindow, WM_TIMER, 1, 0);
-    CHECK(StatusMismatch(L"1/1", L"[30,23]", L"00:00:01") == "");
+    CHECK(StatusMismatch(L"1/1", L"[100,23]", L"00:00:01") == "");
     SendMessageW(shell.mainWindow, WM_ACTIVATE, WA_INACTIVE, 0);
     SendMessageW(shell.mainWindow, WM_TIMER, 1, 0);
     CHECK(shell.board->clock == 3);
