@@ -396,6 +396,20 @@ TEST_CASE("the main window's own timer ticks the clock twice a second")
     CHECK(ran < 4000);
 }
 
+LRESULT CALLBACK OutOfMemory(HWND, UINT, WPARAM, LPARAM)
+{
+    throw CEngine::ExMalloc {};
+}
+
+TEST_CASE("a game that runs out of memory is given up with a Czech box, and its window closes")
+{
+    Game game;
+    HWND main = shell.mainWindow;
+    CHECK(Answering({Press(IDOK)}, [main] { OutOfMemoryGuard<OutOfMemory>(main, WM_NULL, 0, 0); }).at(0)
+        == L"Chyba|Pro hru není dost paměti.\rRozehranou partii nelze dohrát a program bude ukončen.");
+    CHECK(std::pair {shell.board == nullptr, bool(IsWindow(main))} == std::pair {true, false});
+}
+
 TEST_CASE("Exit ends the run, running the shutdown steps once")
 {
     Game game;
@@ -460,6 +474,10 @@ TEST_CASE("a toolbar button answers from its first to its last column and row, a
         CHECK(across == "...SL...");
         CHECK(down == "." + std::string(26, 'S') + ".");
     }
+    // Its top edge: a shadow row over a white one, from end to end.
+    CHECK(std::string {shade(bar.At(0, 0)), shade(bar.At(0, 1)), shade(bar.At(bar.width - 1, 0)),
+              shade(bar.At(bar.width - 1, 1)), shade(bar.At(0, 2))}
+        == "SLSL.");
 }
 
 namespace {
