@@ -9,6 +9,7 @@
 #include <doctest/doctest.h>
 
 #include <tuple>
+#include <vector>
 
 namespace {
 
@@ -91,10 +92,25 @@ TEST_CASE("the settings dialog's texts and the board's size; Storno, Esc and its
             wchar_t text[32] = {};
             GetWindowTextW(dialog, text, 32);
             shown = text;
+            std::vector<RECT> at;  // each child's place, in the order of the texts
             for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
                 GetWindowTextW(child, text, 32);
                 shown += std::wstring(L"|") + text;
+                GetWindowRect(child, &at.emplace_back());
             }
+            // Each label level with its field, the fields above each other,
+            // the buttons side by side, all inside the group's frame.
+            REQUIRE(at.size() == 7);
+            const RECT &group = at[0], &ok = at[1], &cancel = at[2], &widthLabel = at[3], &heightLabel = at[4],
+                       &widthField = at[5], &heightField = at[6];
+            CHECK(std::tuple {widthLabel.top - widthField.top, heightLabel.top - heightField.top,
+                      widthLabel.left - heightLabel.left, widthField.left - heightField.left,
+                      ok.top - cancel.top, ok.bottom - cancel.bottom}
+                == std::tuple {0, 0, 0, 0, 0, 0});
+            CHECK(std::tuple {group.left < widthLabel.left, widthLabel.right <= widthField.left,
+                      group.top < widthField.top, widthField.bottom < heightField.top,
+                      heightField.bottom < group.bottom, group.bottom < ok.top}
+                == std::tuple {true, true, true, true, true, true});
             for (int field : {IDC_WIDTH, IDC_HEIGHT}) {
                 GetDlgItemTextW(dialog, field, text, 16);
                 shown += L" " + std::wstring(text);
