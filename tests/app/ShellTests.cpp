@@ -405,7 +405,30 @@ TEST_CASE("a game that runs out of memory is given up with a Czech box, and its 
 {
     Game game;
     HWND main = shell.mainWindow;
-    CHECK(Answering({Press(IDOK)}, [main] { OutOfMemoryGuard<OutOfMemory>(main, WM_NULL, 0, 0); }).at(0)
+    wcscpy(shell.filePath, L"C:\\x.hra");  // Save then goes for the file, not the dialog
+    shell.nameOffset = 3;
+    // While the box is up the window, with no game left, is painted, ticked,
+    // clicked, scrolled, sized and given every command that opens no box of
+    // its own: none may reach for the game or open a window.
+    const Step everythingThenClose = [main](HWND box) {
+        RedrawWindow(main, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        for (UINT id : {IDM_NEW, IDM_OPEN, IDM_SAVE, IDM_SAVEAS, IDM_UNDO, IDM_REDO, IDM_HINT})
+            SendMessageW(main, WM_COMMAND, id, 0);
+        for (UINT message : {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_SETCURSOR})
+            SendMessageW(shell.boardView, message, 0, MAKELPARAM(20, 20));
+        for (UINT message : {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP})
+            SendMessageW(shell.toolbar, message, 0, MAKELPARAM(188 + 13, 16));
+        SendMessageW(shell.boardView, WM_HSCROLL, MAKEWPARAM(SB_LINEDOWN, 0), 0);
+        SendMessageW(main, WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA), 0);
+        SendMessageW(main, WM_TIMER, 1, 0);
+        MINMAXINFO limits {};
+        SendMessageW(main, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
+        RECT drag {0, 0, 500, 400};
+        SendMessageW(main, WM_SIZING, WMSZ_BOTTOMRIGHT, reinterpret_cast<LPARAM>(&drag));
+        SendMessageW(main, WM_SIZE, SIZE_RESTORED, MAKELPARAM(480, 300));
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+    };
+    CHECK(Answering({everythingThenClose}, [main] { OutOfMemoryGuard<OutOfMemory>(main, WM_NULL, 0, 0); }).at(0)
         == L"Chyba|Pro hru není dost paměti.\rRozehranou partii nelze dohrát a program bude ukončen.");
     CHECK(std::pair {shell.board == nullptr, bool(IsWindow(main))} == std::pair {true, false});
 }
