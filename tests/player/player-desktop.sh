@@ -1,10 +1,8 @@
 #!/usr/bin/env bash
-# The game on a Linux desktop, as tools/play.sh runs it (its prefix settings,
-# so the window manager frames the window), under an openbox of its own on
-# the test display: the window is the desktop's (framed, listed, focused);
-# whatever size the window manager gives, the board view shows whole squares
-# only; maximising shows at most 40 x 20 squares, centred, and restoring
-# brings the earlier size back.
+# The game as the launcher runs it, under an openbox of its own: the window
+# is framed, listed and focused; at any size the window manager gives, the
+# board view shows whole squares; maximised it shows at most 40 x 20 squares,
+# centred, and restoring brings the earlier size back.
 # Usage: player-desktop.sh BUILD_DIR QUINTERRA_EXE
 source "$(dirname "$0")/player-lib.sh"
 # Whether the window manager names the window as the active one. A function,
@@ -54,14 +52,16 @@ fitted() {
     cols=$(((WIDTH - 18) / 17)) rows=$(((HEIGHT - 89) / 17))
     [ "$cols $rows" = "$1 $2" ] && screenshot && shows 0 $((19 + 32)) "$cols" "$rows"
 }
-resize() { wmctrl -i -r "$window" -e "0,100,100,$1,$2"; }
+# Resizes the window to W x H, then it must show C x R squares.
+resize() {
+    wmctrl -i -r "$window" -e "0,100,100,$1,$2"
+    retry fitted "$3" "$4" || fail "a resize to $1 x $2 left ${WIDTH}x$HEIGHT, not $3 x $4 whole squares"
+}
 
 retry fitted 20 20 || fail "at start the window is ${WIDTH}x$HEIGHT, not 20 x 20 whole squares"
 # 250 x 250 holds 13 columns (233 / 17) and 9 rows (250 - 19 - 69 = 162 pixels).
-resize 250 250
-retry fitted 13 9 || fail "a resize to 250 x 250 left ${WIDTH}x$HEIGHT, not 13 x 9 whole squares"
-resize 600 500
-retry fitted 20 20 || fail "a resize to 600 x 500 left ${WIDTH}x$HEIGHT, not the board's 20 x 20 squares"
+resize 250 250 13 9
+resize 600 500 20 20
 echo "resized by the window manager, the window keeps to whole squares"
 
 keys ctrl+t
@@ -73,8 +73,7 @@ xdotool key Tab type --delay 30 100
 xdotool key Return
 window_named '^Quinterra \[100x100\]$' >/dev/null || fail "the board did not become 100 x 100"
 retry fitted 40 20 || fail "the 100 x 100 board does not show 40 x 20 squares"
-resize 250 250
-retry fitted 13 9 || fail "a resize to 250 x 250 left ${WIDTH}x$HEIGHT, not 13 x 9 whole squares"
+resize 250 250 13 9
 restored="${WIDTH}x$HEIGHT"
 
 wmctrl -i -r "$window" -b add,maximized_vert,maximized_horz

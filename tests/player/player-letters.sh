@@ -1,13 +1,9 @@
 #!/usr/bin/env bash
-# The game's texts as the launcher's prefix draws them (its fonts, under an
-# openbox of its own): the clock at the status panel's right edge is whole,
-# and every character of the menu's Czech items stands apart, "ř" and "í"
-# of "Otevřít" included (a font that runs them together, or draws a letter
-# past its neighbour, joins their columns).
-# The About box's "ů" of "vzorů" has its ring clear of the u (a font without
-# the letter draws a box, one that merges the two a box with a dot).
-# The help's heading is drawn bold: its strokes are twice as wide as those of
-# the text under it (Wine's Tahoma drew both alike).
+# The game's texts in the launcher's prefix and fonts, under an openbox of its
+# own: the status panel's clock is whole; each character of the menu's Czech
+# items stands apart (a font that runs "ř" and "í" together joins their
+# columns); the ring of the About box's "ů" stands clear of the u; the help's
+# heading is bold, its strokes twice as wide as the text's.
 # Usage: player-letters.sh BUILD_DIR QUINTERRA_EXE
 source "$(dirname "$0")/player-lib.sh"
 start_on_desktop
@@ -28,7 +24,7 @@ through_dialog ctrl+o 'Otev|Open' "$dos_work\\won.hra" '^Quinterra \[20x20\] won
     fail "the won game did not open"
 
 # The status panel's text rows (its bottom 16) over n columns from x0, grey;
-# the grey of column x0 there, one number a row; the last column that holds ink.
+# the grey of column x0 there; the last column that holds ink.
 status_grey() { convert "$work/screen.ppm" -crop "$2x16+$1+$((HEIGHT - 16))" +repage -colorspace gray -depth 8 txt:-; }
 status_column() { status_grey "$1" 1 | awk -F'[ ,:()]+' 'NR > 1 {print $4}' | xargs; }
 last_ink() {
