@@ -14,7 +14,6 @@ start_on_desktop
 [[ $(xprop -id "$window" _NET_FRAME_EXTENTS) =~ =\ [0-9]+,\ [0-9]+,\ [1-9] ]] || fail "the window has no frame"
 [[ $(xprop -root _NET_CLIENT_LIST) == *"$(printf '%#x' "$window")"* ]] || fail "the window is not in the client list"
 retry focused "$window" || fail "the new window did not get the focus"
-echo "openbox frames, lists and focuses the game window"
 
 # The colours of n pixels from (x, y) of the window rightwards (or
 # downwards with "down"), as r,g,b words.
@@ -62,7 +61,6 @@ retry fitted 20 20 || fail "at start the window is ${WIDTH}x$HEIGHT, not 20 x 20
 # 250 x 250 holds 13 columns (233 / 17) and 9 rows (250 - 19 - 69 = 162 pixels).
 resize 250 250 13 9
 resize 600 500 20 20
-echo "resized by the window manager, the window keeps to whole squares"
 
 keys ctrl+t
 dialog=$(window_named '^Nastavení$') || fail "Ctrl+T opened no settings dialog"

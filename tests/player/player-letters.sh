@@ -41,7 +41,6 @@ clock_whole() {
     done
 }
 wait_for clock_whole || fail "the clock's last 9 is not drawn as the move counter's 9"
-echo "the clock's last digit is whole, as the move counter's"
 
 # The popup of the first menu, under the menu bar at the window's left; the
 # items' texts left of their keys, line by line, and their characters (the J
@@ -59,7 +58,6 @@ apart() {
 }
 retry apart || fail "the characters of the menu's items do not stand apart"
 xdotool key Escape Escape
-echo "each character of the menu's items stands apart"
 
 # The About box's fourth line, right of its icon: "Počítač hledá tah podle
 # vzorů v každé pětici polí", 41 characters besides the spaces, "ů" the 25th.
@@ -74,7 +72,6 @@ clear_ring() {
 }
 retry clear_ring || fail "the About box's \"vzorů\" is not drawn with its letters apart and the ring of its ů clear"
 xdotool key Return
-echo "the About box draws the ů of \"vzorů\" with its ring clear"
 
 # The help's first two lines of ink under the viewer's menu and buttons are
 # the topic's heading and the first line of its text.

@@ -1,14 +1,10 @@
-# Reads ImageMagick's txt: form of a grey picture holding lines of dark text
-# on a light ground, and prints, for the line numbered `line` (from 1), how many
-# runs of columns hold ink: one for each character whose ink stands apart from
-# its neighbours'. A pixel is ink when it is nearer the darkest pixel than the
-# ground (by two thirds). Lines are runs of rows with ink, more than 2 rows high
-# (thinner ones are rules and underlines). With `piece` set to a run's number
-# (from 1), prints instead how many parts, one above the other with ground
-# between, that run's ink has: two for a letter with an accent or a ring that
-# stands clear of it. With `strokes` set, prints the mean width of the line's
-# horizontal strokes (runs of ink along its rows), in pixels: a bold line's
-# are wider than a regular one's.
+# Reads ImageMagick's txt: form of a grey picture of dark text on a light
+# ground; prints for line number `line` (from 1) how many runs of columns hold
+# ink, one per character that stands apart. Ink is two thirds of the way from
+# the ground to the darkest pixel; a line is more than 2 rows of ink (thinner
+# are rules). With `piece` (a run's number from 1): how many parts that run has
+# one above another (two for a letter whose accent or ring stands clear). With
+# `strokes`: the mean width of the line's runs of ink along its rows.
 BEGIN { FS = "[ ,:()]+" }
 NR > 1 {
     grey[$1, $2] = $4
