@@ -14,14 +14,6 @@ for field in "Package: quinterra" "Version: $version" "Architecture: amd64" "Sec
     "Depends: wine (>= 8.0~), wine64, fonts-wine, fonts-dejavu-extra, locales, yad, xdotool"; do
     dpkg-deb -f "$deb" | grep -qx "$field" || fail "the control file lacks \"$field\": $(dpkg-deb -f "$deb")"
 done
-# This machine runs the game under Wine, so it must satisfy the dependencies.
-IFS=, read -ra depends <<<"$(dpkg-deb -f "$deb" Depends)"
-for depend in "${depends[@]}"; do
-    read -r name relation wanted <<<"${depend//[()]/}"
-    have=$(dpkg-query -W -f='${Version}' "$name" 2>/dev/null) || fail "the dependency $name is not installed here"
-    [ -z "$relation" ] || dpkg --compare-versions "$have" "$relation" "$wanted" ||
-        fail "the dependency \"$depend\" does not take $name $have"
-done
 # The files (not folders) with their modes, sorted by path.
 by_path() { sort -k2; }
 {
@@ -69,6 +61,4 @@ left=$("${namespace[@]}" bash "$root/tests/bundle/debian-launch.sh" "$work" "$HO
 find "$unpacked" | sort | diff "$work/root-before" - >&2 || fail "the launcher wrote into the installed files"
 prefix="$home/data/quinterra/wineprefix"
 [ -f "$prefix/drive_c/windows/Fonts/marlett.ttf" ] || fail "the prefix lacks Wine's fonts"
-# Wine took the Czech locale that the launcher compiled: Czech settings, code page 1250.
-grep -q '^"Locale"="00000405"' "$prefix/user.reg" || fail "Wine did not run in the Czech locale"
 echo "the launcher started the game in $prefix and wrote nowhere else"
