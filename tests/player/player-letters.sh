@@ -1,9 +1,8 @@
 #!/usr/bin/env bash
 # The game's texts in the launcher's prefix and fonts, under an openbox of its
 # own: each character of the menu's Czech items stands apart (a font that
-# runs "ř" and "í" together joins their columns); the ring of the About box's
-# "ů" stands clear of the u; the help's heading is bold, its strokes twice as
-# wide as the text's.
+# runs "ř" and "í" together joins their columns); the help's heading is bold,
+# its strokes twice as wide as the text's.
 # Usage: player-letters.sh BUILD_DIR QUINTERRA_EXE
 source "$(dirname "$0")/player-lib.sh"
 start_on_desktop
@@ -30,20 +29,6 @@ apart() {
 }
 retry apart || fail "the characters of the menu's items do not stand apart"
 xdotool key Escape Escape
-
-# The About box's fourth line, right of its icon: "Počítač hledá tah podle
-# vzorů v každé pětici polí", 41 characters besides the spaces, "ů" the 25th.
-keys ctrl+a
-about=$(window_named '^O programu$') || fail "the About box did not open"
-clear_ring() {
-    local w h x y
-    read -r w h x y <<<"$(window_box "$about")"
-    grab $((w - 50)) "$h" $((x + 50)) "$y" txt:"$work/about.txt" -colorspace gray -depth 8
-    [ "$(awk -v line=4 -f "$text_runs" "$work/about.txt")" -eq 41 ] &&
-        [ "$(awk -v line=4 -v piece=25 -f "$text_runs" "$work/about.txt")" -eq 2 ]
-}
-retry clear_ring || fail "the About box's \"vzorů\" is not drawn with its letters apart and the ring of its ů clear"
-xdotool key Return
 
 # The help's first two lines of ink under the viewer's menu and buttons are
 # the topic's heading and the first line of its text.

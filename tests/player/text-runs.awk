@@ -2,9 +2,8 @@
 # ground; prints for line number `line` (from 1) how many runs of columns hold
 # ink, one per character that stands apart. Ink is two thirds of the way from
 # the ground to the darkest pixel; a line is more than 2 rows of ink (thinner
-# are rules). With `piece` (a run's number from 1): how many parts that run has
-# one above another (two for a letter whose accent or ring stands clear). With
-# `strokes`: the mean width of the line's runs of ink along its rows.
+# are rules). With `strokes`: the mean width of the line's runs of ink along
+# its rows.
 BEGIN { FS = "[ ,:()]+" }
 NR > 1 {
     grey[$1, $2] = $4
@@ -41,16 +40,7 @@ END {
         on = 0
         for (y = first; y <= last; y++) if ((x, y) in grey && grey[x, y] < limit) on = 1
         if (on && !before) runs++
-        if (on && runs == piece) { if (!left_set) { left = x; left_set = 1 } right = x }
         before = on
     }
-    if (!piece) { print runs; exit }
-    parts = 0
-    for (y = first - 3; y <= last; y++) {
-        on = 0
-        for (x = left; x <= right; x++) if ((x, y) in grey && grey[x, y] < limit) on = 1
-        if (on && !above) parts++
-        above = on
-    }
-    print parts
+    print runs
 }
