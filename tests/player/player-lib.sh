@@ -71,7 +71,8 @@ start_on_desktop() {
     trap 'finish; WINEPREFIX="$prefix" TMPDIR="$prefix/tmp" wineserver -k >/dev/null 2>&1 || true' EXIT
     retry wmctrl -m >/dev/null 2>&1 || fail "openbox did not start"
     start bash "$root/packaging/linux/wine-player.sh" "$prefix" "$exe"
-    window=$(window_named '^Quinterra \[20x20\]$') || fail "the game window did not appear"
+    # The first start makes the prefix, which takes a while on a busy machine.
+    window=$(patience=60 window_named '^Quinterra \[20x20\]$') || fail "the game window did not appear"
 }
 # The game window's place and size; its client area starts under the 19-pixel menu bar.
 desktop_geometry() {
