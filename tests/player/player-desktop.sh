@@ -96,7 +96,7 @@ xdotool key Escape Escape
 # The help's first two lines of ink under the viewer's menu and buttons are
 # the topic's heading and the first line of its text.
 keys F1
-viewer=$(window_named 'nápověda$') || fail "the help did not open"
+viewer=$(window_named '^Quinterra – nápověda$') || fail "the help did not open, titled as its source says"
 stroke_widths() {
     local line
     for line in 1 2; do awk -v line=$line -v strokes=1 -f "$text_runs" "$work/help.txt"; done | xargs

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # What only real input shows (the rest is the app tests'): Hint and a click
-# each play a turn, a double click on Undo is two Undos, F1 opens the game's
-# help, and Alt+F4 closes the game together with the help viewer.
+# each play a turn, a double click on Undo is two Undos, F1 opens the help
+# viewer (on the game's help: the desktop script reads its title), and Alt+F4
+# closes the game together with the viewer.
 # Usage: player-play.sh BUILD_DIR QUINTERRA_EXE
 source "$(dirname "$0")/player-lib.sh"
 # Started from an unrelated folder: the game must find its help by its own path.
@@ -27,11 +28,6 @@ wait_for both_undone || fail "a double click on Undo did not take back both turn
 
 keys F1
 viewer=$(retry first_of viewers) || { keys F1 && viewer=$(retry first_of viewers); } || fail "F1 opened no help viewer"
-sleep 1
-# A help file that the viewer cannot find shows an error box instead.
-title=$(sed -n 's/^@title[[:space:]]*//p' "$root/help/quinterra.help.txt" | head -1)
-[ "$(xdotool getwindowname "$viewer")" = "$title" ] || fail "the viewer is not titled '$title'"
-[ "$(viewers | wc -l)" -eq 1 ] || fail "an error box beside the help?"
 
 # The viewer opens over the game: move it aside, click the game's caption to
 # make it active, press Alt+F4. Closing the game asks the viewer to quit.
