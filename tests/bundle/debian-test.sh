@@ -37,13 +37,10 @@ for size in 32 64 128 256; do
         compare -metric AE - "$root/resources/quinterra.xpm" null: 2>&1 || true)
     [ "$differing" = 0 ] || fail "the $size x $size icon is not the game's picture ($differing pixels differ)"
 done
-echo "== desktop-file-validate"
 desktop-file-validate "$share/applications/quinterra.desktop" || fail "the desktop entry is not valid"
 grep -qx 'Categories=Game;BoardGame;' "$share/applications/quinterra.desktop" || fail "the desktop entry is not a board game"
 grep -qx 'StartupNotify=true' "$share/applications/quinterra.desktop" || fail "the desktop entry asks for no startup notification"
-echo "== appstreamcli validate"
 appstreamcli validate --strict --no-net "$share/metainfo/"*.metainfo.xml || fail "the AppStream metadata is not valid"
-echo "== lintian"
 lintian --fail-on error,warning "$deb" >"$work/lintian" 2>&1 || lint_failed=1
 grep -v 'running with root privileges' "$work/lintian" || true
 [ -z "${lint_failed:-}" ] || fail "lintian reports errors or warnings"

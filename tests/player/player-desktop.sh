@@ -1,15 +1,11 @@
 #!/usr/bin/env bash
-# The game as the launcher runs it, in its prefix and fonts, under an openbox
-# of its own: the window is framed, listed and focused; at any size the window
-# manager gives, the board view shows whole squares (maximising and restoring
-# are the app tests', with the window manager's sizes); each character of the
-# menu's Czech items stands apart (a font that runs "ř" and "í" together joins
-# their columns); the help's heading is bold, its strokes twice as wide as the
-# text's.
+# The game as the launcher runs it (its prefix and fonts) under an openbox of
+# its own: the window is framed, listed and focused; at any size the window
+# manager gives, the view shows whole squares (maximising is the app tests');
+# the menu's Czech letters stand apart and the help's heading is bold.
 # Usage: player-desktop.sh BUILD_DIR QUINTERRA_EXE
 source "$(dirname "$0")/player-lib.sh"
-# Whether the window manager names the window as the active one. A function,
-# so that each retry asks again: the focus may come a moment after the map.
+# Asked again at each retry: the focus may come a moment after the map.
 focused() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]; }
 start_on_desktop
 # The window manager's frame around it, its entry in the list of windows a

@@ -16,8 +16,7 @@ done
 point $((17 * 14 + 9)) $((32 + 17 * 14 + 9)) sleep 1.2
 screenshot
 cp "$work/screen.ppm" "$work/played.ppm"
-mkdir -p "$build/docs"
-convert "$work/played.ppm" "$build/docs/game.png"
+mkdir -p "$build/docs" && convert "$work/played.ppm" "$build/docs/game.png"
 keys ctrl+t
 dialog=$(window_named '^Nastavení$') || fail "Ctrl+T opened no settings dialog"
 sleep 0.5
