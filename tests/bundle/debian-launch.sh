@@ -1,18 +1,9 @@
 #!/usr/bin/env bash
-# Run by debian-test.sh in a mount namespace of its own: puts empty stand-ins
-# over the real home, /tmp and /var/tmp, then starts the package's launcher
-# from an unpacked root as a new player would, with a home of its own (both in
-# WORK), its data folder set apart from the default:
-#  - the first start is covered by the launcher's window from soon after the
-#    click until the game's window is there, and a second start meanwhile waits
-#    for it instead of preparing the prefix again;
-#  - the prefix is small, and a later start prepares nothing;
-#  - after Wine is upgraded (seen through an overlay: a newer wine.inf, one of
-#    Wine's programs changed and one gone) a start brings the prefix up to date
-#    without writing into Wine's files, and the game starts;
-#  - a prefix of the earlier release is linked at its next start, and a
-#    desktop without yad still gets the game; a home that takes no links
-#    keeps its copies.
+# Run by debian-test.sh in a mount namespace of its own: over the real home,
+# /tmp and /var/tmp empty stand-ins, it starts the package's launcher from an
+# unpacked root as a new player would (home and root in WORK): a first start,
+# a second one meanwhile, later starts, a start after an upgrade of Wine, and
+# starts in a prefix of the earlier release without yad or without links.
 # Prints what the runs left in the stand-ins, one path a line; the times of
 # the starts go to standard error.
 # Usage: debian-launch.sh WORK REAL_HOME DISPLAY
@@ -34,9 +25,9 @@ data="$work/home/data"
 prefix="$data/quinterra/wineprefix"
 launchers=()
 stop_games() {
-    # The launcher keeps Wine's server socket in the prefix: reach the server there.
+    # The server's socket is in the prefix; killing the launchers too ends
+    # games whose server the launcher kept elsewhere.
     TMPDIR="$prefix/tmp" WINEPREFIX="$prefix" wineserver -k 2>/dev/null || true
-    # A server kept elsewhere is not reached so: the games must end all the same.
     for launcher in "${launchers[@]}"; do kill "$launcher" 2>/dev/null || true; done
     for launcher in "${launchers[@]}"; do wait "$launcher" 2>/dev/null || true; done
     launchers=()
@@ -55,27 +46,25 @@ covers() { windows_named '^Quinterra$' | wc -l; }
 covered() { [ "$(covers)" -gt 0 ]; }
 uncovered() { ! covered; }
 now() { date +%s%N; }
+ms_since() { echo $((($(now) - $1) / 1000000)); }
 
 # Watches the screen from a start until COUNT game windows are there: sets
 # shown_after (ms until the first window of the game or its cover), cover_seen
 # and bare (the longest run of looks, 50 ms apart, that found neither after
 # that: a look can miss a window that another one's going disturbs).
 watch_start() {
-    local count=$1 begun=$2 games_now covers_now
+    local count=$1 begun=$2 g c missed=0
     shown_after="" cover_seen="" bare=0
-    local missed=0
     for _ in $(seq 1200); do
-        games_now=$(games) covers_now=$(covers)
-        echo "$((($(now) - begun) / 1000000)) ms: $games_now game(s), $covers_now cover(s)" >>"$work/looks.log"
-        [ "$covers_now" -gt 0 ] && cover_seen=1
-        if [ "$games_now" -gt 0 ] || [ "$covers_now" -gt 0 ]; then
-            [ -n "$shown_after" ] || shown_after=$((($(now) - begun) / 1000000))
-            missed=0
+        g=$(games) c=$(covers)
+        echo "$(ms_since "$begun") ms: $g game(s), $c cover(s)" >>"$work/looks.log"
+        [ "$c" -eq 0 ] || cover_seen=1
+        if [ $((g + c)) -gt 0 ]; then
+            shown_after=${shown_after:-$(ms_since "$begun")} missed=0
         elif [ -n "$shown_after" ]; then
-            missed=$((missed + 1))
-            [ "$missed" -le "$bare" ] || bare=$missed
+            bare=$((++missed > bare ? missed : bare))
         fi
-        [ "$games_now" -ge "$count" ] && { took=$((($(now) - begun) / 1000000)); return 0; }
+        [ "$g" -lt "$count" ] || { took=$(ms_since "$begun"); return 0; }
         sleep 0.05
     done
     echo "the game window did not appear; the launchers said:" >&2
@@ -83,6 +72,11 @@ watch_start() {
     exit 1
 }
 prefix_mb() { du -sm "$prefix/.." | cut -f1; }
+# The prefix after a start: small, and no link into a file Wine no longer has.
+prefix_sound() {
+    [ "$(prefix_mb)" -lt 50 ] || fail "the prefix takes $(prefix_mb) MB"
+    [ -z "$(find "$prefix/drive_c" -xtype l)" ] || fail "the prefix holds broken links: $(find "$prefix/drive_c" -xtype l)"
+}
 # A start alone, watched until its game is there, which then ends.
 one_game() { local begun; begun=$(now); launch "$1"; watch_start 1 "$begun"; stop_games; }
 # Makes the prefix look as the earlier release left it: not linked, and
@@ -92,6 +86,8 @@ as_earlier_release() {
     rm "$prefix/.quinterra-linked"
     for copy in "$prefix"/drive_c/windows/*.exe; do cp --remove-destination "$(readlink -f "$copy")" "$copy"; done
 }
+# The programs beside Windows' own folder of find's -type (f or l), named NAME or any.
+exes() { find "$prefix/drive_c/windows" -maxdepth 1 -name "${2:-*.exe}" -type "$1"; }
 
 # The first start, and a second one as soon as the first shows its cover.
 begun=$(now)
@@ -104,13 +100,7 @@ watch_start 2 "$begun"
 preparations=$(cat "$work"/launch-*.log | grep -c 'preparing the Wine prefix' || true)
 [ "$preparations" -eq 1 ] || fail "two starts at once prepared the prefix $preparations times"
 # Each launcher looks for its game's window ten times a second.
-if ! patience=5 retry uncovered; then
-    for w in $(xdotool search --onlyvisible --name '^Quinterra' 2>/dev/null); do
-        echo "window $w \"$(xdotool getwindowname "$w")\" of process $(xdotool getwindowpid "$w" 2>/dev/null)" >&2
-    done
-    tail -n 5 "$work"/launch-*.log >&2
-    fail "the launcher's window stayed after the game's came"
-fi
+patience=5 retry uncovered || { tail -n 5 "$work"/launch-*.log >&2; fail "the launcher's window stayed after the game's came"; }
 # Both games run in a Czech locale that exists: Wine takes its settings
 # from the variable's name alone, but its file names from the locale.
 for w in $(xdotool search --onlyvisible --name '^Quinterra \[20x20\]$'); do
@@ -133,21 +123,18 @@ later_start() {
     watch_start "$1" "$begun"
     [ -z "$cover_seen" ] || fail "a later start showed the preparing window"
     echo "later start with $(($1 - 1)) game(s) running: the game's window after ${took} ms" >&2
+    stop_games
 }
 later_start 3
-stop_games
 later_start 1
-stop_games
 [ "$boot_log" = "$(md5sum <"$prefix/wineboot.log")" ] || fail "a later start ran wineboot again"
 [ ! -e "$work/home/.local/share/quinterra" ] || fail "the prefix was made outside XDG_DATA_HOME"
-[ "$(prefix_mb)" -lt 50 ] || fail "the prefix takes $(prefix_mb) MB"
-[ -z "$(find "$prefix/drive_c" -xtype l)" ] || fail "the prefix holds broken links: $(find "$prefix/drive_c" -xtype l)"
+prefix_sound
 
 # Wine upgraded: its wine.inf newer, notepad.exe new, wordpad.exe gone.
 dlls=/usr/lib/x86_64-linux-gnu/wine/x86_64-windows
 upgrade="$work/upgrade"
-mkdir -p "$upgrade"
-mount -t tmpfs upgrade "$upgrade"
+mkdir -p "$upgrade" && mount -t tmpfs upgrade "$upgrade"
 mkdir "$upgrade/upper" "$upgrade/scratch"
 mount -t overlay overlay -o "lowerdir=$dlls,upperdir=$upgrade/upper,workdir=$upgrade/scratch" "$dlls"
 printf 'upgraded' >>"$dlls/notepad.exe"
@@ -162,9 +149,8 @@ echo "start after an upgrade of Wine: the game's window after ${took} ms; prefix
 [ "$(tr -d '\r\n' <"$prefix/.update-timestamp")" = "$(stat -c %Y "$upgrade/wine.inf")" ] ||
     fail "the prefix was not updated for the new Wine"
 [ "$changed" = "$(cd "$upgrade/upper" && find . | sort)" ] || fail "the update wrote into Wine's files"
-[ -z "$(find "$prefix/drive_c" -xtype l)" ] || fail "the prefix holds broken links: $(find "$prefix/drive_c" -xtype l)"
 cmp -s "$prefix/drive_c/windows/notepad.exe" "$dlls/notepad.exe" || fail "the prefix kept the old notepad.exe"
-[ "$(prefix_mb)" -lt 50 ] || fail "the updated prefix takes $(prefix_mb) MB"
+prefix_sound
 
 # A prefix as the earlier release left it (copies of Wine's programs, no
 # links yet) on a desktop without yad: the start links it, says what it does
@@ -173,22 +159,18 @@ as_earlier_release
 : >"$work/no-yad"
 mount --bind "$work/no-yad" /usr/bin/yad
 one_game launch-earlier.log
-[ -z "$(find "$prefix/drive_c/windows" -maxdepth 1 -name '*.exe' -type f)" ] ||
-    fail "the start left copies of Wine's programs in a prefix of the earlier release"
+[ -z "$(exes f)" ] || fail "the start left copies of Wine's programs in a prefix of the earlier release"
 grep -q 'Quinterra se připravuje ke spuštění' "$work/launch-earlier.log" ||
     fail "without yad the start did not say what it prepares: $(cat "$work/launch-earlier.log")"
 
 # A home whose file system takes no links keeps its copies, and the game starts.
 as_earlier_release
-mkdir "$work/no-links"
-printf '#!/bin/sh\necho "ln: links are not supported here" >&2\nexit 1\n' >"$work/no-links/ln"
-chmod +x "$work/no-links/ln"
-mount --bind "$work/no-links/ln" /usr/bin/ln
+printf '#!/bin/sh\necho "ln: links are not supported here" >&2\nexit 1\n' >"$work/no-ln"
+chmod +x "$work/no-ln"
+mount --bind "$work/no-ln" /usr/bin/ln
 one_game launch-no-links.log
 umount /usr/bin/ln
-[ -z "$(find "$prefix/drive_c/windows" -maxdepth 1 -name '*.exe' -type l)" ] ||
-    fail "links appeared where ln makes none"
-[ -n "$(find "$prefix/drive_c/windows" -maxdepth 1 -name 'notepad.exe' -type f)" ] ||
-    fail "a home that takes no links lost its copy of notepad.exe"
+[ -z "$(exes l)" ] || fail "links appeared where ln makes none"
+[ -n "$(exes f notepad.exe)" ] || fail "a home that takes no links lost its copy of notepad.exe"
 
 find /tmp /var/tmp "$real_home" -mindepth 1 -not -path '/tmp/.X11-unix*' -not -path '/tmp/.work*' | sort

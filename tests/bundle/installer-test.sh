@@ -1,16 +1,12 @@
 #!/usr/bin/env bash
-# Makes the Windows installer and uses it as a player would, in the test prefix:
-# it greets in Czech, installs silently into a folder of our choosing the
-# bundle's files (that the game starts from them is the bundle test's concern),
-# and the registered uninstaller takes away everything the installer added:
-# the folder, the Start-menu entry and the registry key.
-# Installed without a folder named, it goes to Program Files and leaves too.
+# Makes the Windows installer and uses it in the test prefix: it greets in
+# Czech, installs the bundle's files silently into a folder named or into
+# Program Files, and the registered uninstaller takes away all it added.
 # Usage: installer-test.sh BUILD_DIR (through ctest: fixture wine_up)
 source "$(dirname "$0")/../lib/test-lib.sh"
 use_build "$1"
 export WINEPREFIX="$build/wineprefix" WINEDEBUG=-all
 wine_run() { "$root/tools/wine-run.sh" "$build" "$@" </dev/null; }
-# What the test prefix holds, file by file: the same before and after.
 prefix_files() { (cd "$WINEPREFIX/drive_c" && find . | sort); }
 key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Quinterra'
 shortcut="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Quinterra.lnk"
@@ -34,7 +30,6 @@ retry gone "${pids[0]}" || fail "Escape did not close the installer"
 # NSIS takes /D= unquoted, and Wine quotes an argument with a space.
 folder="$work/Quinterra"
 wine_run "$installer" /S "/D=$(winepath -w "$folder" 2>/dev/null)"
-# Uninstall.exe is there if the uninstall below works.
 [ "$(files_in "$folder" ! -name Uninstall.exe)" = "$bundle_files" ] ||
     fail "the installer put into its folder: $(files_in "$folder")"
 strings -el "$shortcut" | grep -qx 'quinterra.exe' || fail "no Start-menu entry \"Quinterra\" for the game"
@@ -44,14 +39,13 @@ for value in 'DisplayName +REG_SZ +Quinterra' "DisplayVersion +REG_SZ +$version"
     grep -Eq "^ +$value$" <<<"$registered" || fail "the uninstall key lacks $value: $registered"
 done
 
-# As the system's list of programs does: the registered command, silently.
+# As the system's list of programs does.
 uninstall=$(sed -nE 's/^ +UninstallString +REG_SZ +"(.*)"$/\1/p' <<<"$registered")
 wine_run "$uninstall" /S
 retry eval '[ ! -e "$folder" ]' || fail "the uninstaller left: $(cd "$folder" && find . | tr '\n' ' ')"
 [ ! -e "$shortcut" ] || fail "the uninstaller left the Start-menu entry"
 ! wine_run reg query "$key" >/dev/null 2>&1 || fail "the uninstaller left the key $key"
 
-# Without /D= it goes where a Windows user expects it, and leaves as well.
 wine_run "$installer" /S
 [ -f "$default/quinterra.exe" ] || fail "the installer's default folder is not Program Files\\Quinterra"
 wine_run "$default/Uninstall.exe" /S
@@ -60,7 +54,7 @@ retry eval '[ ! -e "$default" ]' || fail "the uninstaller left $default"
 # deleted at the next restart; Wine then leaves its emptied folder behind.
 wineboot -r </dev/null >/dev/null 2>&1
 for copy in "$WINEPREFIX"/drive_c/users/*/Temp/~nsu*.tmp; do
-    [ -e "$copy" ] && { rmdir "$copy" || fail "the uninstaller's copy stayed in $copy"; }
+    [ ! -e "$copy" ] || rmdir "$copy" || fail "the uninstaller's copy stayed in $copy"
 done
 prefix_files | diff "$work/before" - >&2 || fail "the prefix differs from before the installation"
 echo "installed into its folder and uninstalled without a trace"

@@ -1,6 +1,5 @@
-# Sourced by the test scripts: failing, waiting, the build tree's test display
-# and the windows on it, pictures of the screen, and the packages CPack makes.
-# root is the source tree.
+# Sourced by the test scripts: failing, waiting, the test display and its
+# windows, pictures of the screen, and CPack's packages. root is the source tree.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 build="" work=""
@@ -22,10 +21,9 @@ retry() {
 }
 gone() { ! kill -0 "$1" 2>/dev/null; }
 
-# Takes the build tree BUILD_DIR and its test display (ctest's fixture "wine"
-# starts it), and makes a temporary folder $work in PARENT (or the usual
-# one). At exit, what start() started ends, so do help viewers, and $work goes.
-# Usage: use_build BUILD_DIR [PARENT]
+# Takes BUILD_DIR's test display (ctest's fixture "wine") and makes $work in
+# PARENT (or the usual temporary folder); at exit, what start() started ends,
+# so do help viewers, and $work goes. Usage: use_build BUILD_DIR [PARENT]
 use_build() {
     build=$(cd "$1" && pwd)
     [ -s "$build/xvfb.display" ] || { echo "no test display; run through ctest (fixture wine)" >&2; exit 1; }
@@ -53,8 +51,7 @@ start() {
 # The same for a Windows program, under the build tree's Wine.
 start_wine() { start "$root/tools/wine-run.sh" "$build" "$@"; }
 
-# The ids of the visible windows whose title matches, one a line; of the help
-# viewer's windows.
+# The ids of the visible windows whose title matches; of the help viewer's.
 windows_named() { xdotool search --onlyvisible --name "$1" 2>/dev/null || true; }
 viewers() { xdotool search --onlyvisible --classname winhlp32 2>/dev/null || true; }
 # Prints the first line a command prints, failing when there is none.
@@ -71,8 +68,7 @@ window_box() {
 grab() { import -window root -crop "$1x$2+$3+$4" +repage "${@:6}" "$5"; }
 
 # Makes the package of CPack's generator GEN in $work/out and checks its name,
-# NAME with %s for the version. Then package is its path, version the version.
-# Usage: pack GEN NAME
+# NAME with %s for the version; sets package (its path) and version.
 pack() {
     (cd "$work" && cpack -G "$1" --config "$build/CPackConfig.cmake" -B "$work/out" >/dev/null)
     version=$(sed -n 's/^set(CPACK_PACKAGE_VERSION "\(.*\)")$/\1/p' "$build/CPackConfig.cmake")

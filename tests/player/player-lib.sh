@@ -1,6 +1,5 @@
-# Sourced by the player tests with their arguments BUILD_DIR QUINTERRA_EXE:
-# starts the game on the build tree's test display from a temporary folder
-# ($work, gone at exit, as is the game), and looks at the screen as a player.
+# Sourced by the player tests (arguments BUILD_DIR QUINTERRA_EXE): starts the
+# game from a temporary folder ($work) and looks at the screen as a player.
 source "$(dirname "${BASH_SOURCE[0]}")/../lib/test-lib.sh"
 use_build "$1"
 exe=$(cd "$(dirname "$2")" && pwd)/$(basename "$2")
@@ -28,7 +27,7 @@ start_game() {
 
 # The game window as it is on the screen now.
 screenshot() { grab "$WIDTH" "$HEIGHT" "$X" "$Y" "$work/screen.ppm"; }
-# The colours in a rectangle W H X Y of the client area, one "count: (r,g,b) ..." a line.
+# The colours in a rectangle W H X Y of the client area, a "count: (r,g,b) ..." a line.
 colours_at() {
     convert "$work/screen.ppm" -crop "$1x$2+$((client_x + $3))+$((client_y + $4))" +repage \
         -depth 8 -format %c histogram:info:-
@@ -47,9 +46,8 @@ click_square() { point $((17 * $1 + 9)) $((32 + 17 * $2 + 9)) click 1; }
 keys() { point 100 $((client_h - 10)) click 1 sleep 0.2 key --clearmodifiers "$@"; }
 # $work as the game sees it: Wine shows the Unix root as drive Z:.
 dos_work="Z:${work//\//\\}"
-# Presses a command key and types a name into the file dialog it opens, until
-# the title names the file. Two tries: a key can go astray on a busy machine.
-# Usage: through_dialog KEY DIALOG_TITLE NAME GAME_TITLE
+# Presses KEY and types NAME into the file dialog titled DIALOG_TITLE, until the
+# game's title is GAME_TITLE; twice, as a key can go astray on a busy machine.
 through_dialog() {
     for _ in 1 2; do
         keys "$1"
@@ -64,10 +62,8 @@ through_dialog() {
     return 1
 }
 
-# Starts an openbox of its own on the test display, then the game as the
-# launcher starts it (packaging/linux/wine-player.sh, whose prefix the window
-# manager frames), in the prefix that the build tree keeps for it; both, and
-# the prefix's Wine server, go at exit. Then window is the game's window.
+# Starts an openbox of its own, then the game as the launcher does (through
+# wine-player.sh, in a prefix the build tree keeps for it); window is its window.
 start_on_desktop() {
     wmctrl -m >/dev/null 2>&1 && { echo "a window manager already runs on $DISPLAY" >&2; exit 1; }
     start openbox --sm-disable
@@ -75,10 +71,10 @@ start_on_desktop() {
     trap 'finish; WINEPREFIX="$prefix" TMPDIR="$prefix/tmp" wineserver -k >/dev/null 2>&1 || true' EXIT
     retry wmctrl -m >/dev/null 2>&1 || fail "openbox did not start"
     start bash "$root/packaging/linux/wine-player.sh" "$prefix" "$exe"
-    window=$(window_named '^Quinterra \[20x20\]$') || fail "the game window did not appear"
+    # The first start makes the prefix, which takes a while on a busy machine.
+    window=$(patience=60 window_named '^Quinterra \[20x20\]$') || fail "the game window did not appear"
 }
-# X, Y, WIDTH and HEIGHT of the game window's contents: the menu bar (19
-# pixels), then the client area at client_y.
+# The game window's place and size; its client area starts under the 19-pixel menu bar.
 desktop_geometry() {
     read -r WIDTH HEIGHT X Y <<<"$(window_box "$window")"
     client_x=0 client_y=19 client_h=$((HEIGHT - 19))

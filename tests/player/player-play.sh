@@ -1,17 +1,14 @@
 #!/usr/bin/env bash
-# Plays quinterra.exe as a player would, on the test display of a build tree,
-# for what only real input shows (the board, the toolbar's looks and the keys
-# are the app tests' concern, message by message): Hint and a click each play
-# a turn, a double click on Undo is two Undos, F1 opens the help viewer on the
-# game's help, and Alt+F4 closes the game together with the viewer.
+# What only real input shows (the rest is the app tests'): Hint and a click
+# each play a turn, a double click on Undo is two Undos, F1 opens the help
+# viewer (on the game's help: the desktop script reads its title), and Alt+F4
+# closes the game together with the viewer.
 # Usage: player-play.sh BUILD_DIR QUINTERRA_EXE
 source "$(dirname "$0")/player-lib.sh"
 # Started from an unrelated folder: the game must find its help by its own path.
 start_game
 
-# Buttons' left edges in the toolbar.
-undo_x=128
-hint_x=188
+undo_x=128 hint_x=188 # the buttons' left edges in the toolbar
 # The Undo arrow's blue shows only in colour.
 undo_on() { [[ $(colours_at 24 24 $((undo_x + 1)) 5) == *"(0,0,255)"* ]]; }
 
@@ -28,16 +25,9 @@ point $((undo_x + 4)) 18
 point $((undo_x + 2)) 20 click --repeat 2 --delay 60 1
 both_undone() { grey_at 4 4 && grey_at 5 4 && grey_at 10 10 && ! undo_on; }
 wait_for both_undone || fail "a double click on Undo did not take back both turns"
-echo "Hint played (4,4), a click (10,10); a double click on Undo took back both turns"
 
 keys F1
 viewer=$(retry first_of viewers) || { keys F1 && viewer=$(retry first_of viewers); } || fail "F1 opened no help viewer"
-sleep 1
-# A help file that the viewer cannot find shows an error box instead.
-title=$(sed -n 's/^@title[[:space:]]*//p' "$root/help/quinterra.help.txt" | head -1)
-[ "$(xdotool getwindowname "$viewer")" = "$title" ] || fail "the viewer is not titled '$title'"
-[ "$(viewers | wc -l)" -eq 1 ] || fail "an error box beside the help?"
-echo "F1 showed '$title'"
 
 # The viewer opens over the game: move it aside, click the game's caption to
 # make it active, press Alt+F4. Closing the game asks the viewer to quit.

@@ -1,9 +1,7 @@
 #!/usr/bin/env bash
-# Plays three moves of quinterra.exe, saves the game through the save dialog,
-# starts a new game and opens the file through the open dialog: the board
-# comes back as it was saved (the file's bytes are the saved-game tests'
-# concern). On the way it takes the README's pictures into BUILD_DIR/docs
-# (copy them to docs/ to refresh).
+# Three moves, saved through the save dialog, New, and opened through the
+# open dialog: the board is back as saved. On the way it takes the README's
+# pictures into BUILD_DIR/docs (copy them to docs/ to refresh).
 # Usage: player-save.sh BUILD_DIR QUINTERRA_EXE
 source "$(dirname "$0")/player-lib.sh"
 start_game
@@ -18,8 +16,7 @@ done
 point $((17 * 14 + 9)) $((32 + 17 * 14 + 9)) sleep 1.2
 screenshot
 cp "$work/screen.ppm" "$work/played.ppm"
-mkdir -p "$build/docs"
-convert "$work/played.ppm" "$build/docs/game.png"
+mkdir -p "$build/docs" && convert "$work/played.ppm" "$build/docs/game.png"
 keys ctrl+t
 dialog=$(window_named '^Nastavení$') || fail "Ctrl+T opened no settings dialog"
 sleep 0.5

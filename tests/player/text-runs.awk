@@ -1,14 +1,9 @@
-# Reads ImageMagick's txt: form of a grey picture holding lines of dark text
-# on a light ground, and prints, for the line numbered `line` (from 1), how many
-# runs of columns hold ink: one for each character whose ink stands apart from
-# its neighbours'. A pixel is ink when it is nearer the darkest pixel than the
-# ground (by two thirds). Lines are runs of rows with ink, more than 2 rows high
-# (thinner ones are rules and underlines). With `piece` set to a run's number
-# (from 1), prints instead how many parts, one above the other with ground
-# between, that run's ink has: two for a letter with an accent or a ring that
-# stands clear of it. With `strokes` set, prints the mean width of the line's
-# horizontal strokes (runs of ink along its rows), in pixels: a bold line's
-# are wider than a regular one's.
+# Reads ImageMagick's txt: form of a grey picture of dark text on a light
+# ground; prints for line number `line` (from 1) how many runs of columns hold
+# ink, one per character that stands apart. Ink is two thirds of the way from
+# the ground to the darkest pixel; a line is more than 2 rows of ink (thinner
+# are rules). With `strokes`: the mean width of the line's runs of ink along
+# its rows.
 BEGIN { FS = "[ ,:()]+" }
 NR > 1 {
     grey[$1, $2] = $4
@@ -45,16 +40,7 @@ END {
         on = 0
         for (y = first; y <= last; y++) if ((x, y) in grey && grey[x, y] < limit) on = 1
         if (on && !before) runs++
-        if (on && runs == piece) { if (!left_set) { left = x; left_set = 1 } right = x }
         before = on
     }
-    if (!piece) { print runs; exit }
-    parts = 0
-    for (y = first - 3; y <= last; y++) {
-        on = 0
-        for (x = left; x <= right; x++) if ((x, y) in grey && grey[x, y] < limit) on = 1
-        if (on && !above) parts++
-        above = on
-    }
-    print parts
+    print runs
 }
