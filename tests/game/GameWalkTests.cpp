@@ -170,12 +170,8 @@ TEST_CASE("a view is kept on the board, columns within its width and rows within
     CGame g(30, 25);
     const struct {
         ViewPlace asked, shown;
-    } cases[] = {
-        {{25, 22, 10, 5}, {20, 20, 10, 5}},
-        {{3, 4, 50, 40}, {0, 0, 30, 25}},
-        {{29, 24, 1, 1}, {29, 24, 1, 1}},
-        {{0xFFFFFFFF, 7, 12, 25}, {18, 0, 12, 25}},
-    };
+    } cases[] = {{{25, 22, 10, 5}, {20, 20, 10, 5}}, {{3, 4, 50, 40}, {0, 0, 30, 25}},
+        {{29, 24, 1, 1}, {29, 24, 1, 1}}, {{0xFFFFFFFF, 7, 12, 25}, {18, 0, 12, 25}}};
     for (const auto& c : cases) {
         g.SetView(c.asked);
         CHECK(g.View() == c.shown);

@@ -19,7 +19,7 @@ static PixelSize Outer(int c, int r)
 TEST_CASE("a dragged frame snaps to whole squares within the limits, and the view follows")
 {
     // The window shows prev squares of a board, scrolled to (sx, sy); the
-    // dragged edges move by dx and dy pixels (outwards when positive).
+    // dragged edges move by dx pixels across and dy down (outwards when positive).
     struct Case {
         int edge, dx, dy, prevC, prevR;
         uint32_t sx, sy, boardW, boardH;
@@ -55,10 +55,8 @@ TEST_CASE("a dragged frame snaps to whole squares within the limits, and the vie
         bool left = c.edge == EdgeLeft || c.edge == EdgeTopLeft || c.edge == EdgeBottomLeft;
         bool top = c.edge == EdgeTop || c.edge == EdgeTopLeft || c.edge == EdgeTopRight;
         DragRect drag = fitted;
-        if (c.edge != EdgeTop && c.edge != EdgeBottom)
-            (left ? drag.left : drag.right) += left ? -c.dx : c.dx;
-        if (c.edge != EdgeLeft && c.edge != EdgeRight)
-            (top ? drag.top : drag.bottom) += top ? -c.dy : c.dy;
+        (left ? drag.left : drag.right) += left ? -c.dx : c.dx;
+        (top ? drag.top : drag.bottom) += top ? -c.dy : c.dy;
 
         SnapResult s = SnapDrag(c.edge, drag, {c.prevC, c.prevR}, c.sx, c.sy, c.boardW, c.boardH, wine);
         CHECK(std::tuple {s.fit.cols, s.fit.rows, s.scrollX, s.scrollY, s.changed}
