@@ -65,8 +65,7 @@ TEST_CASE("a game ends in a five for either side or on a full board; undo reopen
         {FilledWithoutFive(10, 6), BoardFull, false, 2},
         {FilledWithoutFive(11, 5), BoardFull, false, 1}};  // odd: the last turn is the cross alone
     for (const auto& [saved, end, five, lastStones] : games) {
-        CAPTURE(saved.width);
-        CAPTURE(saved.record.back().replyX);
+        INFO(saved.width, " x ", saved.height, ", ", lastStones, " stones in the last turn");
         CGame g(20, 20);
         g.Adopt(saved);
         REQUIRE(g.state == end);
