@@ -28,6 +28,8 @@ TEST_CASE("a turn is the cross where the player clicked and at once the computer
     CHECK(std::pair {t.humanX, t.humanY} == std::pair {9u, 2u});
     CHECK(g.CellAt(t.replyX, t.replyY)->owner == Computer);
     CHECK(CommandLetters(g) == "NU-H");
+    const SavedGame saved = g.Snapshot();  // a file holds each flag as 0 or 1
+    CHECK(std::pair {saved.lastHasHuman, saved.lastHasReply} == std::pair {1, 1});
 }
 
 TEST_CASE("a hint plays the engine's choice for the player as the player's own turn")
