@@ -51,6 +51,9 @@ TEST_CASE("undo and redo walk the record; a new move after undo drops the rest")
     g.Undo();
     g.Undo();
     CHECK(CommandLetters(g) == "NURH");
+    g.Undo();  // the first turn too: the walk seldom takes every turn back
+    CHECK(CommandLetters(g) == "N-RH");
+    g.Redo();
     g.PlayAt(0, 6);
     CHECK(std::pair {g.currentTurn, g.lastTurn} == std::pair {1, 1});
     CHECK(CommandLetters(g) == "NU-H");
