@@ -30,6 +30,7 @@ TEST_CASE("a turn is the cross where the player clicked and at once the computer
     CHECK(CommandLetters(g) == "NU-H");
     const SavedGame saved = g.Snapshot();  // a file holds each flag as 0 or 1
     CHECK(std::pair {saved.lastHasHuman, saved.lastHasReply} == std::pair {1, 1});
+    CHECK(saved.record == std::vector {t});
 }
 
 TEST_CASE("a hint plays the engine's choice for the player as the player's own turn")
