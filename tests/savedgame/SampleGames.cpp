@@ -1,6 +1,6 @@
 #include "SampleGames.h"
 
-#include "Engine.h"
+#include "engine/Recount.h"
 
 #include <algorithm>
 #include <numeric>
@@ -29,9 +29,7 @@ void Finish(SavedGame& g, bool lastHasReply)
 SavedGame SelfPlayed(uint32_t w, uint32_t h, int32_t maxTurns)
 {
     CEngine e;
-    e.width = w;
-    e.height = h;
-    e.Init();
+    InitBoard(e, w, h);
     SavedGame g = Empty(w, h);
     Cell* human = e.CellAt(w / 3, h / 3);
     while (int32_t(g.record.size()) < maxTurns) {
@@ -63,9 +61,7 @@ SavedGame FilledWithoutFive(uint32_t w, uint32_t h)
         std::iota(squares.begin(), squares.end(), 0u);
         std::shuffle(squares.begin(), squares.end(), random);
         CEngine e;
-        e.width = w;
-        e.height = h;
-        e.Init();
+        InitBoard(e, w, h);
         SavedGame g = Empty(w, h);
         for (size_t i = 0; i < squares.size() && !Over(e); ++i) {
             const uint32_t x = squares[i] % w, y = squares[i] / w;
@@ -87,4 +83,10 @@ SavedGame WonAcrossTheTop(uint32_t w, uint32_t h)
 {
     return {{4, 4, 1, 0, 30, {0, 0, w, h}}, w, h,
         {{0, 0, 0, 5}, {1, 0, 1, 5}, {2, 0, 2, 5}, {3, 0, 3, 5}, {4, 0, 0, 0}}};
+}
+
+SavedGame ComputerWon()
+{
+    return {{4, 4, 1, 1, 30, {0, 0, 12, 7}}, 12, 7,
+        {{0, 0, 11, 0}, {2, 3, 11, 1}, {4, 6, 11, 2}, {6, 0, 11, 3}, {8, 3, 11, 4}}};
 }

@@ -12,6 +12,10 @@ SavedGame SelfPlayed(uint32_t w, uint32_t h, int32_t maxTurns);
 // a row lower; the last turn holds no reply, the view is the whole board.
 SavedGame WonAcrossTheTop(uint32_t w, uint32_t h);
 
+// The computer's five down the right column of 12 x 7 with the last reply,
+// the crosses scattered; the view is the whole board.
+SavedGame ComputerWon();
+
 // A board filled to its last square with no five anywhere: the game ends
 // BoardFull, on the human's move when the board has an odd number of squares.
 SavedGame FilledWithoutFive(uint32_t w, uint32_t h);

@@ -1,5 +1,6 @@
 // Saved games as bytes: the stored form, one file byte by byte, the games the
 // program writes, and every check that keeps a foreign or damaged file out.
+#include "SampleGames.h"
 #include "SavedGameCodec.h"
 
 #include <doctest/doctest.h>
@@ -24,36 +25,6 @@ SavedGame Game(std::vector<TurnRecord> turns, uint32_t w = 20, uint32_t h = 20)
 Bytes Stored(const SavedGame& g)
 {
     return ToStoredForm(EncodeSavedGame(g));
-}
-
-// The human's five on row 5 with the last turn, which holds no reply then.
-SavedGame HumanWins()
-{
-    SavedGame g = Game({{3, 5, 3, 9}, {4, 5, 4, 9}, {5, 5, 5, 9}, {6, 5, 6, 9}, {7, 5, 0, 0}});
-    g.lastHasReply = 0;
-    return g;
-}
-
-// The reply of the last turn makes the computer's five on row 0.
-SavedGame ComputerWins()
-{
-    return Game({{0, 5, 0, 0}, {2, 5, 1, 0}, {4, 5, 2, 0}, {6, 5, 3, 0}, {8, 5, 4, 0}});
-}
-
-// 11 x 5 filled without a five (owners alternate in pairs and by row), the human's 28th stone last.
-SavedGame FullBoard()
-{
-    std::vector<TurnRecord> turns(28);
-    uint32_t human = 0, reply = 0;
-    for (uint32_t y = 0; y < 5; ++y)
-        for (uint32_t x = 0; x < 11; ++x)
-            if ((x / 2 + y) % 2 == 0)
-                turns[human].humanX = x, turns[human++].humanY = y;
-            else
-                turns[reply].replyX = x, turns[reply++].replyY = y;
-    SavedGame g = Game(turns, 11, 5);
-    g.lastHasReply = 0;
-    return g;
 }
 
 }  // namespace
@@ -88,15 +59,15 @@ TEST_CASE("every game the program can write loads back as it was")
 {
     SavedGame bytes = Game({{10, 13, 26, 10}, {13, 26, 10, 26}, {0, 0, 9, 4}}, 30, 40);
     bytes.clock = 0x0A0D, bytes.currentTurn = 1, bytes.view.scrollX = 10, bytes.view.visibleCols = 20;
-    SavedGame wonTakenBack = HumanWins(),
+    SavedGame wonTakenBack = WonAcrossTheTop(20, 20),
               allTakenBack = Game({{10, 10, 9, 9}, {11, 11, 12, 12}, {13, 13, 14, 14}});
     wonTakenBack.currentTurn = 3, allTakenBack.currentTurn = -1;
     SavedGame corner = Game({}, 100, 100);
     corner.view.scrollX = 99, corner.view.visibleCols = 1, corner.view.scrollY = 4,
     corner.view.visibleRows = 96;
 
-    for (const SavedGame& g : {Game({}), bytes, Game({{9, 4, 0, 0}}, 10, 5), HumanWins(), wonTakenBack,
-             allTakenBack, ComputerWins(), FullBoard(), corner}) {
+    for (const SavedGame& g : {Game({}), bytes, Game({{9, 4, 0, 0}}, 10, 5), WonAcrossTheTop(20, 20),
+             wonTakenBack, allTakenBack, ComputerWon(), FilledWithoutFive(11, 5), corner}) {
         const LoadResult back = DecodeSavedGame(Stored(g));
         INFO(g.width << " x " << g.height << ", " << g.lastTurn + 1 << " turns: " << back.reason);
         CHECK(back.refusal == Refusal::None);
@@ -143,9 +114,9 @@ TEST_CASE("a file beyond a limit, or of a game this program could not have playe
         [](SavedGame& g) { g.currentTurn = 0, g.record[1].humanX = 0, g.record[1].humanY = 0; },
         [](SavedGame& g) { g.lastHasHuman = 0; },
         [](SavedGame& g) { g.lastHasReply = 0; },  // though the game went on
-        [](SavedGame& g) { g = HumanWins(), g.lastHasReply = 1, g.record[4].replyY = 19; },
+        [](SavedGame& g) { g = WonAcrossTheTop(30, 20), g.lastHasReply = 1, g.record[4].replyY = 19; },
         [](SavedGame& g) {
-            g = ComputerWins(), g.record.push_back({15, 15, 0, 0}), g.lastTurn = 5, g.lastHasReply = 0;
+            g = ComputerWon(), g.record.push_back({1, 1, 0, 0}), g.lastTurn = 5, g.lastHasReply = 0;
         }};
     for (size_t i = 0; i < breaks.size(); ++i) {
         SavedGame g = Game({{1, 1, 0, 0}, {2, 1, 3, 3}}, 30, 20);
