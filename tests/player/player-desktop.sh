@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The game as the launcher runs it (its prefix and fonts) under an openbox of
 # its own: the window is framed, listed and focused; at any size the window
-# manager gives, the view shows whole squares (maximising is the app tests');
-# the menu's Czech letters stand apart and the help's heading is bold.
+# manager gives, the view shows whole squares; maximised it shows at most
+# 40 x 20 squares, centred, and restoring brings the earlier size back; the
+# menu's Czech letters stand apart and the help's heading is bold.
 # Usage: player-desktop.sh BUILD_DIR QUINTERRA_EXE
 source "$(dirname "$0")/player-lib.sh"
 # Asked again at each retry: the focus may come a moment after the map.
@@ -22,27 +23,33 @@ run() {
     convert "$work/screen.ppm" -crop "$size+$1+$2" +repage -depth 8 txt:- |
         sed -n 's/.*(\([0-9]*\),\([0-9]*\),\([0-9]*\)).*/\1,\2,\3/p' | xargs
 }
-# What a line through the middle of the first squares meets: n empty squares
-# each as its dark grid line, its light edge and 15 grey pixels, the closing
-# grid line and the scroll bar's border.
+# What a line through the middle of the first squares meets: the margin (or
+# the window's edge), n empty squares each as its dark grid line, its light
+# edge and 15 grey pixels, the closing grid line and the scroll bar's border.
 across() {
-    local s="" i j
-    for ((i = 0; i < $1; i++)); do
+    local s="${1:-}" i j
+    for ((i = 0; i < $2; i++)); do
         s+=" 128,128,128 224,224,224"
         for ((j = 0; j < 15; j++)); do s+=" 192,192,192"; done
     done
     echo "${s# } 128,128,128 174,174,174"
 }
+# The board view with its top left at (bx, by) in the window shows exactly
+# c x r whole squares, with the margin colour (if any) before it.
+shows() {
+    local bx=$1 by=$2 c=$3 r=$4 before=${5:-}
+    local n=$((17 * c + 2)) m=$((17 * r + 2)) from=$bx top=$by
+    [ -n "$before" ] && { from=$((bx - 1)) top=$((by - 1)) n=$((n + 1)) m=$((m + 1)); }
+    [ "$(run $from $((by + 9)) $n)" = "$(across "$before" "$c")" ] &&
+        [ "$(run $((bx + 9)) $top $m down)" = "$(across "$before" "$r")" ]
+}
 # The window as the window manager left it is exactly c x r squares and
-# toolbar, view, scroll bars and status panel; and the screen shows the
-# squares so, the view's top left under the menu bar and the toolbar.
+# toolbar, view, scroll bars and status panel; and the screen shows them so.
 fitted() {
     desktop_geometry
     [ $(((WIDTH - 18) % 17)) -eq 0 ] && [ $(((HEIGHT - 89) % 17)) -eq 0 ] || return 1
     cols=$(((WIDTH - 18) / 17)) rows=$(((HEIGHT - 89) / 17))
-    [ "$cols $rows" = "$1 $2" ] && screenshot &&
-        [ "$(run 0 $((51 + 9)) $((17 * cols + 2)))" = "$(across "$cols")" ] &&
-        [ "$(run 9 51 $((17 * rows + 2)) down)" = "$(across "$rows")" ]
+    [ "$cols $rows" = "$1 $2" ] && screenshot && shows 0 $((19 + 32)) "$cols" "$rows"
 }
 # Resizes the window to W x H, then it must show C x R squares.
 resize() {
@@ -65,6 +72,23 @@ xdotool key Return
 window_named '^Quinterra \[100x100\]$' >/dev/null || fail "the board did not become 100 x 100"
 retry fitted 40 20 || fail "the 100 x 100 board does not show 40 x 20 squares"
 resize 250 250 13 9
+restored="${WIDTH}x$HEIGHT"
+
+wmctrl -i -r "$window" -b add,maximized_vert,maximized_horz
+# The panels, 17 * 40 + 18 pixels wide and 32 + 17 * 20 + 18 + 20 high,
+# centred below the menu bar, on grey.
+maximised() {
+    desktop_geometry
+    [ "$WIDTH" -gt 698 ] && screenshot &&
+        shows $(((WIDTH - 698 + 1) / 2)) $((19 + (HEIGHT - 19 - 410 + 1) / 2 + 32)) 40 20 192,192,192
+}
+retry maximised || fail "maximised to ${WIDTH}x$HEIGHT, the window does not show 40 x 20 whole squares centred"
+[[ $(xprop -id "$window" _NET_WM_STATE) == *_NET_WM_STATE_MAXIMIZED_HORZ* ]] || fail "the window is not maximised"
+echo "maximised to ${WIDTH}x$HEIGHT, the window shows 40 x 20 whole squares in its middle"
+wmctrl -i -r "$window" -b remove,maximized_vert,maximized_horz
+retry fitted 13 9 && [ "${WIDTH}x$HEIGHT" = "$restored" ] ||
+    fail "restored, the window is ${WIDTH}x$HEIGHT, not $restored as before"
+echo "restored, the window is $restored again"
 
 text_runs="$(dirname "$0")/text-runs.awk"
 # A turn, so that no item of the first menu is greyed (drawn embossed, its
