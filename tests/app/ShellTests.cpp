@@ -518,7 +518,7 @@ void ClickButton(int left)
 
 TEST_CASE("each toolbar button runs its own command")
 {
-    const int newGame = 0, open = 34, save = 60, settings = 94, undo = 128, redo = 154, hint = 188;
+    const int newGame = 0, open = 34, save = 60, settings = 94, undo = 128, redo = 154, hint = 188, help = 222;
     Game game;
     ClickAt(17 * 10 + 9, 17 * 10 + 9);
     ClickButton(undo);
@@ -529,10 +529,10 @@ TEST_CASE("each toolbar button runs its own command")
     CHECK(shell.board->currentTurn == 1);
     // The others open a window each, which tells the command; closed, it changes nothing.
     for (auto [left, caption] : {std::pair {newGame, L"Zahájit novou hru?"}, {open, L"Otevřít"},
-             {save, L"Uložit jako"}, {settings, L"Nastavení"}}) {
+             {save, L"Uložit jako"}, {settings, L"Nastavení"}, {help, L"Nápověda"}}) {
         CAPTURE(left);
-        const std::vector<std::wstring> seen =
-            Answering({Press(left == newGame ? IDNO : IDCANCEL)}, [left] { ClickButton(left); });
+        const std::vector<std::wstring> seen = Answering(
+            {Press(left == newGame ? IDNO : left == help ? IDOK : IDCANCEL)}, [left] { ClickButton(left); });
         CHECK(seen.at(0).substr(0, seen.at(0).find(L'|')) == caption);
     }
     CHECK(shell.board->currentTurn == 1);
