@@ -1,4 +1,4 @@
-// The board as cells and fives, and the scores of known positions.
+// The board as cells and fives, and the scores and outcomes of known positions.
 #include "engine/Recount.h"
 
 #include <doctest/doctest.h>
@@ -49,5 +49,33 @@ TEST_CASE("a stone raises the scores along its lines; a reply blocks the fives t
             e.Place(Computer, e.CellAt(11, 10));
         CHECK(std::pair(e.CellAt(s[1], s[2])->score[0], e.CellAt(s[1], s[2])->score[1])
             == std::pair(s[3], s[4]));
+    }
+}
+
+// Rows of 'X' (human) and 'O' stones, all placed before asking, as in a redo.
+TEST_CASE("five or more in a line win, the first complete five in the array; a full board ends the game")
+{
+    const struct {
+        std::vector<std::string> rows;
+        GameState state;
+        std::string five;
+    } cases[] = {
+        {{"", "", "", "", "", "   XXXXXX"}, Won, "(3,5)(7,5)"},
+        {{"  O", "  O", "OOOOO", "  O", "  O"}, Won, "(0,2)(4,2)"},
+        {{"", "", "", "", "", "   XXXXX O"}, Won, "(3,5)(7,5)"},
+        {{"    X", "   X", "  X", " X", "X      O"}, Won, "(4,0)(0,4)"},
+        {{"XXXXX", "OOXXO", "XXOOX", "OOXXO", "XXOOX"}, BoardFull, "(0,0)(4,0)"},
+    };
+    for (const auto& c : cases) {
+        CEngine e;
+        InitBoard(e, c.state == BoardFull ? 5 : 20, c.state == BoardFull ? 5 : 20);
+        for (uint32_t y = 0; y < c.rows.size(); ++y)
+            for (uint32_t x = 0; x < c.rows[y].size(); ++x)
+                if (c.rows[y][x] != ' ')
+                    e.Place(c.rows[y][x] == 'X' ? Human : Computer, e.CellAt(x, y));
+        e.CheckOutcome();
+        CHECK(e.state == c.state);
+        const Five* f = e.winningFive;
+        CHECK((f ? Where(f->cells[0]) + Where(f->cells[4]) : "none") == c.five);
     }
 }
