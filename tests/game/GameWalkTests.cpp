@@ -113,8 +113,11 @@ TEST_CASE("New applies once the game started or has a file, and a new game forge
     CHECK_FALSE(newGame());
     CHECK(g.Saved().commandsChanged);
     CHECK(newGame());
+    g.Hint();
+    g.Tick(true);
     g.NewGame();
     CHECK_FALSE(newGame());
+    CHECK(g.clock == 0);  // the new game's clock starts from nothing
     g.Adopt(CGame(10, 5).Snapshot());
     CHECK(newGame());
 }
