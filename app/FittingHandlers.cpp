@@ -4,6 +4,11 @@
 #include "GdiOwners.h"
 #include "Shell.h"
 
+// The drag arithmetic takes the platform's edge codes as they come.
+static_assert(EdgeLeft == WMSZ_LEFT && EdgeRight == WMSZ_RIGHT && EdgeTop == WMSZ_TOP
+    && EdgeTopLeft == WMSZ_TOPLEFT && EdgeTopRight == WMSZ_TOPRIGHT && EdgeBottom == WMSZ_BOTTOM
+    && EdgeBottomLeft == WMSZ_BOTTOMLEFT && EdgeBottomRight == WMSZ_BOTTOMRIGHT);
+
 void FitWindowToView()
 {
     if (!shell.board)
