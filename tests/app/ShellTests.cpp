@@ -174,23 +174,30 @@ TEST_CASE("a drag snaps to whole squares, the view and children follow; its end 
     Game game;
     ChangeBoardSize(shell.mainWindow, 100, 100);
     SendMessageW(shell.boardView, WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 60), 0);
+    SendMessageW(shell.boardView, WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 30), 0);
     RECT fitted {}, client {}, status {};
     GetWindowRect(shell.mainWindow, &fitted);
-    for (int more : {0, 3}) {
+    // Dragged by the top-left corner, ten pixels short of one more square each way.
+    for (auto [cols, rows] : {std::pair {0, 0}, {3, 2}}) {
         RECT drag = fitted;
-        drag.left -= 17 * more + 10;  // ten pixels short of one more square
-        SendMessageW(shell.mainWindow, WM_SIZING, WMSZ_LEFT, reinterpret_cast<LPARAM>(&drag));
-        CHECK(std::pair {drag.left, drag.right} == std::pair {fitted.left - 17 * more, fitted.right});
-        CHECK(std::tuple {shell.board->View().visibleCols, shell.board->View().scrollX,
-                  GetScrollPos(shell.boardView, SB_HORZ)}
-            == std::tuple {uint32_t(40 + more), uint32_t(60 - more), 60 - more});
-        CHECK(Snapshot(shell.boardView).width == 17 * (40 + more) + 1);
+        drag.left -= 17 * cols + 10;
+        drag.top -= 17 * rows + 10;
+        SendMessageW(shell.mainWindow, WM_SIZING, WMSZ_TOPLEFT, reinterpret_cast<LPARAM>(&drag));
+        CHECK(std::tuple {drag.left, drag.top, drag.right, drag.bottom}
+            == std::tuple {fitted.left - 17 * cols, fitted.top - 17 * rows, fitted.right, fitted.bottom});
+        const ViewPlace& v = shell.board->View();
+        CHECK(std::tuple {v.visibleCols, v.visibleRows, v.scrollX, v.scrollY, GetScrollPos(shell.boardView, SB_HORZ),
+                  GetScrollPos(shell.boardView, SB_VERT)}
+            == std::tuple {uint32_t(40 + cols), uint32_t(20 + rows), uint32_t(60 - cols), uint32_t(30 - rows),
+                60 - cols, 30 - rows});
+        const Picture view = Snapshot(shell.boardView);
+        CHECK(std::pair {view.width, view.height} == std::pair {17 * (40 + cols) + 1, 17 * (20 + rows) + 1});
         GetClientRect(shell.mainWindow, &client);
         GetWindowRect(shell.status, &status);
-        CHECK(status.right - status.left == client.right + 17 * more);
+        CHECK(status.right - status.left == client.right + 17 * cols);
         ValidateRect(shell.mainWindow, nullptr);
         SendMessageW(shell.mainWindow, WM_EXITSIZEMOVE, 0, 0);
-        CHECK(bool(GetUpdateRect(shell.mainWindow, nullptr, FALSE)) == (more != 0));
+        CHECK(bool(GetUpdateRect(shell.mainWindow, nullptr, FALSE)) == (cols != 0));
     }
 }
 
