@@ -34,8 +34,12 @@ TEST_CASE("A missing help file gets a Czech box in either form; the browser open
     const std::wstring page = BesideTest(L"quinterra.html"), opened = BesideTest(L"opened.txt");
     std::ofstream(page.c_str()) << "<!DOCTYPE html>\n";
     DeleteFileW(opened.c_str());
-    // .html opens as on Windows (Wine's HTML engine is left out), in a host program noting the address.
     const wchar_t classes[] = L"Software\\Classes\\.html", wine[] = L"Software\\Wine\\WineBrowser";
+    // A page that no program opens is told as such.
+    REQUIRE(!RegSetKeyValueW(HKEY_LOCAL_MACHINE, classes, nullptr, REG_SZ, L"nikdo", sizeof L"nikdo"));
+    CHECK(Answering({Press(IDOK)}, [] { ShowHelp(nullptr, HelpForm::Browser); }).at(0)
+        == L"Nápověda|Nápovědu se nepodařilo otevřít v prohlížeči:\r" + page);
+    // .html opens as on Windows (Wine's HTML engine is left out), in a host program noting the address.
     REQUIRE(!RegSetKeyValueW(HKEY_LOCAL_MACHINE, classes, nullptr, REG_SZ, L"htmlfile", sizeof L"htmlfile"));
     REQUIRE(!RegSetKeyValueW(
         HKEY_CURRENT_USER, wine, L"Browsers", REG_SZ, L"" QUINTERRA_BROWSER, sizeof L"" QUINTERRA_BROWSER));
