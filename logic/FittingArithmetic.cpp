@@ -42,11 +42,8 @@ uint32_t ShiftOrigin(uint32_t origin, uint32_t previousCount, uint32_t newCount)
 
 uint32_t ClampOrigin(uint32_t origin, uint32_t count, uint32_t boardSize)
 {
-    if (count >= boardSize)
-        return 0;
-    if (uint64_t(origin) + count > boardSize)
-        return boardSize - count;
-    return origin;
+    // The furthest origin that still fills the view: none when it shows the board whole.
+    return std::min(origin, std::max(boardSize, count) - count);
 }
 
 SnapResult SnapDrag(int edge, DragRect& drag, SquareCount previous, uint32_t scrollX, uint32_t scrollY,
