@@ -18,6 +18,12 @@ cheapest first and the run stops at the first failure, which decides the
 same as running everything. Trees that the fault left unchanged (ninja has
 nothing to rebuild) are not run: their tests are the clean tree's.
 
+A fault that compiles to the very code of the clean tree is no fault at all
+(sizeof a[2] for sizeof a[0], a guard the compiler proves redundant): when
+every tree built without sanitizers (their checks record columns, which any
+edit moves) rebuilt only objects equal to the clean ones, debug information
+aside, the fault counts as "same code" and, like "no change", not at all.
+
 Usage:
   tools/seed-faults.py [--count N] [--seed S] [--work DIR] [--list]
                        [--results FILE] [--again EARLIER_RESULTS]
@@ -425,10 +431,16 @@ class Tree:
         ("release", {}, ["-DCMAKE_BUILD_TYPE=Release", "-DQUINTERRA_BENCH=ON"]),
     ]
 
+    # The trees whose objects are compared with the clean ones, and the
+    # objcopy that reads their format.
+    PLAIN = {"windows": "x86_64-w64-mingw32-objcopy", "release": "objcopy"}
+    OBJECT_ENDINGS = (".o", ".obj", ".res")
+
     def __init__(self, work, commit):
         self.work = work
         self.commit = commit
         self.src = os.path.join(work, "src")
+        self.clean_code = {}
 
     def build_dir(self, name):
         return os.path.join(self.work, "build", name)
@@ -455,6 +467,33 @@ class Tree:
         ok, _ = self.build_all()
         if not ok:
             sys.exit("the clean tree does not build")
+        for name in self.PLAIN:
+            for path in self.objects(name):
+                self.clean_code[path] = self.code_of(name, path)
+
+    def objects(self, name, since=0.0):
+        found = []
+        for parent, _, names in os.walk(self.build_dir(name)):
+            found += [os.path.join(parent, n) for n in names if n.endswith(self.OBJECT_ENDINGS)]
+        return [path for path in found if os.path.getmtime(path) >= since]
+
+    def code_of(self, name, path):
+        """A hash of the object's code and data, its debug information left out."""
+        if path.endswith(".res"):
+            with open(path, "rb") as f:
+                return hashlib.sha1(f.read()).hexdigest()
+        stripped = path + ".stripped"
+        subprocess.run([self.PLAIN[name], "--strip-debug", path, stripped], check=True)
+        with open(stripped, "rb") as f:
+            code = hashlib.sha1(f.read()).hexdigest()
+        os.remove(stripped)
+        return code
+
+    def same_code(self, since):
+        """Whether the trees without sanitizers rebuilt something since then,
+        every object of it equal to the clean tree's."""
+        rebuilt = [(name, path) for name in self.PLAIN for path in self.objects(name, since)]
+        return bool(rebuilt) and all(self.clean_code.get(path) == self.code_of(name, path) for name, path in rebuilt)
 
     def build(self, name):
         """(built, changed): whether the tree built, and whether anything in it changed."""
@@ -518,13 +557,15 @@ def seed_one(tree, fault):
     if not at:
         return {"result": "line gone"}
     lines[min(at, key=lambda i: abs(i + 1 - fault.line))] = fault.after
+    started = time.time()
     with open(path, "w", encoding="utf-8") as f:
         f.writelines(lines)
-    started = time.time()
     try:
         built, changed = tree.build_all()
         if not built:
             return {"result": "does not build"}
+        if not is_script(fault.path) and tree.same_code(started):
+            return {"result": "same code"}
         if is_script(fault.path):
             changed = ["windows"]
         for name, _, _ in Tree.CONFIGS:
@@ -542,8 +583,10 @@ def seed_one(tree, fault):
 def report(work, results):
     counted = [r for r in results if r["result"] in ("caught", "escaped")]
     caught = [r for r in counted if r["result"] == "caught"]
+    same = [r for r in results if r["result"] == "same code"]
     lines = [f"{len(caught)} of {len(counted)} faults caught"
-             + (f" ({100 * len(caught) / len(counted):.0f} %)" if counted else ""), ""]
+             + (f" ({100 * len(caught) / len(counted):.0f} %)" if counted else "")
+             + f"; {len(same)} more compiled to the clean code", ""]
     by_folder = {}
     for r in counted:
         folder = r["fault"].split("/")[0]
@@ -558,6 +601,8 @@ def report(work, results):
         lines.append(f"{rule}: {c} of {c + e}")
     lines += ["", "Escaped:"]
     lines += [f"  {r['id']} {r['fault']}" for r in counted if r["result"] == "escaped"]
+    lines += ["", "Same code as the clean tree:"]
+    lines += [f"  {r['id']} {r['fault']}" for r in same]
     lines += ["", "Caught:"]
     lines += [f"  {r['id']} {r['fault']}  <- {r['by']}" for r in caught]
     text = "\n".join(lines) + "\n"
