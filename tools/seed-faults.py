@@ -27,7 +27,7 @@ aside, the fault counts as "same code" and, like "no change", not at all.
 Usage:
   tools/seed-faults.py [--count N] [--seed S] [--work DIR] [--list]
                        [--results FILE] [--again EARLIER_RESULTS]
-                       [--under FOLDER]
+                       [--under FOLDER] [--backwards N]
 
 The work folder (default build/faults) holds a copy of HEAD with its own build
 trees and Wine prefix, results.jsonl (one line per fault, so that a run can
@@ -622,6 +622,9 @@ def main():
     parser.add_argument("--results", default="results.jsonl", help="file in the work folder to record to")
     parser.add_argument("--commit", default="HEAD", help="the commit whose suite is measured")
     parser.add_argument("--under", help="draw only faults in files under this folder (say packaging)")
+    parser.add_argument("--backwards", type=int, metavar="N",
+                        help="take the first N drawn faults from the last back: a second worker, in a work "
+                             "folder of its own, meets the first one half way")
     args = parser.parse_args()
 
     if args.again:
@@ -639,6 +642,8 @@ def main():
         if args.under:
             faults = [f for f in faults if f.path.startswith(args.under.rstrip("/") + "/")]
         order = draw(faults, args.seed)
+        if args.backwards:
+            order = order[: args.backwards][::-1]
     if args.list:
         for fault in order[: args.count]:
             print(fault.id, fault.describe())
