@@ -52,7 +52,6 @@ namespace {
 
 bool OnCreate(HWND window)
 {
-    shell.boardView = window;
     try {
         shell.board = std::make_unique<CBoard>(window, shell.fitCols, shell.fitRows);
     } catch (const CEngine::ExMalloc&) {
@@ -60,7 +59,6 @@ bool OnCreate(HWND window)
         shell.outOfMemory = true;
         return false;
     }
-    SetScrollBars();
     return true;
 }
 
