@@ -3,6 +3,7 @@
 #include "FileHandle.h"
 
 #include <cwchar>
+#include <iterator>
 
 namespace {
 
@@ -105,7 +106,7 @@ std::wstring TemporaryName(uint32_t processId, uint32_t attempt)
     // folder do not walk the same names.
     uint32_t mixed = (processId ^ (attempt * 0x9E3779B9u)) * 0x85EBCA6Bu;
     wchar_t name[16];
-    swprintf(name, 16, L"~q%08x.tmp", mixed);
+    swprintf(name, std::size(name), L"~q%08x.tmp", mixed);
     return name;
 }
 
