@@ -75,8 +75,6 @@ void ChangeBoardSize(HWND dialog, uint32_t width, uint32_t height)
     // The window is sized for the shown part; its fitting then sets the view,
     // and the bars show it, with the new board's range.
     FitWindowToView();
-    if (!shell.board)
-        return;
     SetMainTitle(shell.mainWindow, width, height, false);
     for (HWND window : {shell.mainWindow, shell.toolbar, shell.boardView, shell.status})
         InvalidateRect(window, nullptr, FALSE);
