@@ -170,6 +170,7 @@ TEST_CASE("a game saved before its clock ever ticked waits for a move, even take
 TEST_CASE("a view is kept on the board, columns within its width and rows within its height")
 {
     CGame g(30, 25);
+    CHECK(g.View() == ViewPlace {0, 0, 30, 25});  // a new game shows it whole until told otherwise
     const struct {
         ViewPlace asked, shown;
     } cases[] = {{{25, 22, 10, 5}, {20, 20, 10, 5}}, {{3, 4, 50, 40}, {0, 0, 30, 25}},
