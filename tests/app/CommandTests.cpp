@@ -98,19 +98,25 @@ TEST_CASE("the settings dialog's texts and the board's size; Storno, Esc and its
                 shown += std::wstring(L"|") + text;
                 GetWindowRect(child, &at.emplace_back());
             }
-            // Each label level with its field, the fields above each other,
-            // the buttons side by side, all inside the group's frame.
+            // Each label level with its field, the fields above each other and
+            // alike, the buttons side by side, all inside the group's frame,
+            // and the dialog closing round them with a margin less than a button.
             REQUIRE(at.size() == 7);
             const RECT &group = at[0], &ok = at[1], &cancel = at[2], &widthLabel = at[3], &heightLabel = at[4],
                        &widthField = at[5], &heightField = at[6];
+            RECT client {};
+            GetClientRect(dialog, &client);
+            MapWindowPoints(dialog, nullptr, reinterpret_cast<POINT*>(&client), 2);
             CHECK(std::tuple {widthLabel.top - widthField.top, heightLabel.top - heightField.top,
                       widthLabel.left - heightLabel.left, widthField.left - heightField.left,
-                      ok.top - cancel.top, ok.bottom - cancel.bottom}
-                == std::tuple {0, 0, 0, 0, 0, 0});
+                      ok.top - cancel.top, ok.bottom - cancel.bottom,
+                      (widthField.bottom - widthField.top) - (heightField.bottom - heightField.top)}
+                == std::tuple {0, 0, 0, 0, 0, 0, 0});
             CHECK(std::tuple {group.left < widthLabel.left, widthLabel.right <= widthField.left,
                       group.top < widthField.top, widthField.bottom < heightField.top,
-                      heightField.bottom < group.bottom, group.bottom < ok.top}
-                == std::tuple {true, true, true, true, true, true});
+                      heightField.bottom < group.bottom, group.bottom < ok.top,
+                      client.bottom - ok.bottom < ok.bottom - ok.top, client.right - cancel.right < ok.bottom - ok.top}
+                == std::tuple {true, true, true, true, true, true, true, true});
             for (int field : {IDC_WIDTH, IDC_HEIGHT}) {
                 GetDlgItemTextW(dialog, field, text, 16);
                 shown += L" " + std::wstring(text);
