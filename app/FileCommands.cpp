@@ -73,13 +73,11 @@ void CmdOpen()
     if (!ChooseFile(false))
         return;
     // The dialog's loop may have let anything happen meanwhile.
-    if (!shell.board || shell.board->Load(shell.filePath) != 1) {
+    if (!shell.board || !shell.board->Load(shell.filePath)) {
         PutBack(backup);
         return;
     }
     FitWindowToView();
-    if (!shell.board)
-        return;
     SetMainTitle(shell.mainWindow, shell.board->width, shell.board->height, true);
     RefreshPanels();
 }

@@ -35,11 +35,11 @@ public:
 
     // Saved games (BoardFile.cpp). Save writes the game to path and reports
     // whether it did; an existing file is replaced only by a complete one.
-    // Load returns 1 when the file became the game, 0 when it was refused
-    // with a message; the game on the board is then untouched. The caller
+    // Load returns true when the file became the game, false when it was
+    // refused with a message; the game on the board is then untouched. The caller
     // fits the window and the scroll bars to the loaded view.
     bool Save(const wchar_t* path);
-    int Load(const wchar_t* path);
+    bool Load(const wchar_t* path);
 
     // Drawing (BoardPaint.cpp).
     void DrawFrame(HDC dc, uint32_t column, uint32_t row);

@@ -49,7 +49,7 @@ bool CBoard::Save(const wchar_t* path)
     return true;
 }
 
-int CBoard::Load(const wchar_t* path)
+bool CBoard::Load(const wchar_t* path)
 {
     std::vector<uint8_t> bytes;
     LoadResult file;
@@ -69,17 +69,17 @@ int CBoard::Load(const wchar_t* path)
     }
     if (!memoryToCheck) {
         MessageBoxW(window, Text::NoMemoryToCheckFile, Text::ErrorCaption, MB_ICONEXCLAMATION | MB_OK);
-        return 0;
+        return false;
     }
     if (file.refusal != Refusal::None) {
         const wchar_t* text = file.refusal == Refusal::OtherVersion ? Text::OtherVersion : Text::NotSavedGame;
         MessageBoxW(window, text, Text::ErrorCaption, MB_ICONEXCLAMATION | MB_OK);
-        return 0;
+        return false;
     }
 
     // Only now, with a game that is known to replay, does the old one go.
     Adopt(file.game);
     Show({WinningFiveSquares(), true});
     InvalidateRect(window, nullptr, FALSE);
-    return 1;
+    return true;
 }
