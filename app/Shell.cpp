@@ -8,8 +8,6 @@ Shell shell;
 
 void DestroyBoard()
 {
-    if (!shell.board)
-        return;
     shell.board.reset();
 }
 
