@@ -36,8 +36,8 @@ public:
     // Saved games (BoardFile.cpp). Save writes the game to path and reports
     // whether it did; an existing file is replaced only by a complete one.
     // Load returns true when the file became the game, false when it was
-    // refused with a message; the game on the board is then untouched. The caller
-    // fits the window and the scroll bars to the loaded view.
+    // refused with a message; the game on the board is then untouched. The
+    // caller fits the window and the scroll bars to the loaded view.
     bool Save(const wchar_t* path);
     bool Load(const wchar_t* path);
 

@@ -115,7 +115,8 @@ TEST_CASE("the settings dialog's texts and the board's size; Storno, Esc and its
             CHECK(std::tuple {group.left < widthLabel.left, widthLabel.right <= widthField.left,
                       group.top < widthField.top, widthField.bottom < heightField.top,
                       heightField.bottom < group.bottom, group.bottom < ok.top,
-                      client.bottom - ok.bottom < ok.bottom - ok.top, client.right - cancel.right < ok.bottom - ok.top}
+                      client.bottom - ok.bottom < ok.bottom - ok.top,
+                      client.right - cancel.right < ok.bottom - ok.top}
                 == std::tuple {true, true, true, true, true, true, true, true});
             for (int field : {IDC_WIDTH, IDC_HEIGHT}) {
                 GetDlgItemTextW(dialog, field, text, 16);
